@@ -1,0 +1,91 @@
+#pragma once
+// Everything the game needs from a person or the machine goes through Host:
+// the app answers with Qt windows, tests with a script, tools with silence.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace zunpa {
+
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Icon { None, Information, Exclamation, Question, Critical };
+enum class Answer { Ok, Cancel, Yes, No };
+
+inline constexpr std::string_view kProgramTitle = "ズンパＳ";
+
+struct Message {
+  std::string text;
+  std::string title{kProgramTitle};
+  Buttons buttons = Buttons::Ok;
+  Icon icon = Icon::None;
+};
+
+// One call-out of a move: spoken from voiceFile when it is set, otherwise
+// shown as a balloon over the speaker's row for balloonSeconds.
+struct Announcement {
+  int code = 0;
+  int speaker = 0;
+  std::string_view text;
+  std::string voiceFile;
+  double balloonSeconds = 0;
+};
+
+// Who sits where, as the player-selection dialog edits it.
+struct SeatSetup {
+  std::array<std::string, 4> names;
+  int humanSex = 1;  // 0 male, 1 neutral, 2 female
+};
+
+struct SuitChoice {
+  int suit = 0;  // 0 spade .. 3 diamond
+  bool autoDetect = true;
+};
+
+struct RoundResultRow {
+  std::string twos, suitChanges, cardPoints, multiplier, points;
+};
+
+struct RoundResult {
+  int roundNo = 0;
+  std::array<std::string, 4> names;
+  std::array<RoundResultRow, 4> rows;
+};
+
+struct FinalResultRow {
+  std::string place;  // "１位" .. "４位"
+  std::string name;
+  std::string points;
+  unsigned colour = 0;  // 0xRRGGBB
+};
+
+struct FinalResult {
+  std::array<FinalResultRow, 4> rows;
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // A modal message box; returns the button pressed.
+  virtual Answer ShowMessage(const Message& message) = 0;
+  // A pause that keeps the window responsive.
+  virtual void Pause(double seconds) = 0;
+  // Let pending window events run once.
+  virtual void ProcessEvents() = 0;
+  // Plays a sound file synchronously.
+  virtual void PlaySound(const std::string& path) = 0;
+  virtual void Announce(const Announcement& announcement) = 0;
+  virtual void DisplayChanged() = 0;
+  // Brings up the score sheet without blocking.
+  virtual void ShowScoreSheet() = 0;
+
+  // Returns true on OK. The dialog may change the computer seats even when
+  // it ends with Cancel, as the player-selection rules allow.
+  virtual bool SelectPlayers(SeatSetup& setup) = 0;
+  virtual SuitChoice ChooseSuit(const SuitChoice& suggestion) = 0;
+  virtual void ShowRoundResult(const RoundResult& result) = 0;
+  virtual void ShowFinalResult(const FinalResult& result) = 0;
+};
+
+}  // namespace zunpa

@@ -1,0 +1,14 @@
+#pragma once
+// A computer seat's move: the pause, then the common protocol and the
+// character's own choice.
+
+#include "engine/game.h"
+#include "players/seat_view.h"
+
+namespace zunpa {
+
+// Seat listIndex + 1 makes its move, ending in exactly one engine call.
+void ComputerTurn(Game& g, int listIndex);
+SeatView ViewOfSeat(const Game& g, int seat);
+
+}  // namespace zunpa

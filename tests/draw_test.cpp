@@ -1,0 +1,184 @@
+#include "engine/draw.h"
+
+#include <set>
+
+#include "engine/turn_cycle.h"
+#include "table_builder.h"
+
+namespace zunpa::testing {
+namespace {
+
+using DrawTest = TableTest;
+
+TEST_F(DrawTest, UserWithoutATwoDrawsThePenaltyAndThePlayMovesOn) {
+  game.options.MsgNi = false;
+  SetTable(game, {{{103, 104}, {105, 106}, {107, 109}, {301, 303, 304}}}, 302);
+  round.DrawPenalty = 4;
+  round.CurrentSeat = 3;
+  PassTurn(game);
+  game.maxTurnsPerRound = 1;  // stop before seat 1's own move
+  RunPendingTurns(game);
+  EXPECT_EQ(round.HandOf(4).size(), 7);
+  EXPECT_EQ(round.DrawPenalty, 0);
+  EXPECT_TRUE(host.MessageTexts().empty());
+  EXPECT_EQ(game.pendingSeat, 1);
+  EXPECT_EQ(round.SelRank, 0);
+}
+
+TEST_F(DrawTest, UserWithoutATwoIsToldWhenTheMessageIsOn) {
+  SetTable(game, {{{103, 104}, {105, 106}, {107, 109}, {301, 303, 304}}}, 302);
+  round.DrawPenalty = 2;
+  AnswerDrawTwo(game, 3);
+  EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"２が手持ちの札にありません！ 2枚めくります。"});
+  EXPECT_EQ(round.HandOf(4).size(), 5);
+}
+
+TEST_F(DrawTest, UserOfferedSeveralTwosMustChooseOne) {
+  SetTable(game, {{{103, 104}, {105, 106}, {107, 109}, {102, 302, 413}}}, 202);
+  round.DrawPenalty = 2;
+  host.answers = {Answer::Yes, Answer::No, Answer::No, Answer::Yes};
+  AnswerDrawTwo(game, 3);
+  EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"２が2枚あります。出しますか？",
+                                                           "スペードの２を出しますか？", "クローバーの２を出しますか？",
+                                                           "どれか選んでください", "スペードの２を出しますか？"}));
+  EXPECT_EQ(host.OfKind(Event::Message)[3].icon, Icon::Exclamation);
+  EXPECT_EQ(round.PileSuit, kSpade);
+  EXPECT_EQ(round.PileRank, 2);
+  EXPECT_EQ(round.DrawPenalty, 4);
+  EXPECT_FALSE(round.HandOf(4).Contains(102));
+}
+
+TEST_F(DrawTest, UserDecliningATwoDrawsThePenaltyWhateverTheMessages) {
+  game.options.MsgNi = false;
+  SetTable(game, {{{103, 104}, {105, 106}, {107, 109}, {302, 413}}}, 202);
+  round.DrawPenalty = 8;
+  host.answers = {Answer::No};
+  AnswerDrawTwo(game, 3);
+  EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"２が１枚あります。出しますか？", "8枚めくります。"}));
+  EXPECT_EQ(round.HandOf(4).size(), 10);
+  EXPECT_EQ(round.DrawPenalty, 0);
+  EXPECT_EQ(game.pendingSeat, 1);
+}
+
+TEST_F(DrawTest, ComputerAnswersWithItsLastTwoOrSaysItHasNone) {
+  SetTable(game, {{{202, 402, 105}, {106, 107}, {108, 109}, {301, 303}}}, 302);
+  round.DrawPenalty = 2;
+  round.SelRank = 2;
+  AnswerDrawTwo(game, 0);
+  EXPECT_EQ(round.PileSuit, kDiamond);
+  EXPECT_EQ(round.DrawPenalty, 4);
+  EXPECT_TRUE(round.HandOf(1).Contains(202));
+
+  AnswerDrawTwo(game, 1);
+  EXPECT_EQ(round.HandOf(2).size(), 6);
+  EXPECT_EQ(round.DrawPenalty, 0);
+  EXPECT_EQ(host.Callouts(), (std::vector<std::string>{"500@1", "501@2"}));
+  EXPECT_EQ(game.pendingSeat, 3);
+}
+
+TEST_F(DrawTest, EmptyStockIsRebuiltFromTheFreeCards) {
+  SetTable(game,
+           {{{101, 102, 103, 104, 105},
+             {201, 202, 203, 204, 205},
+             {301, 302, 303, 304, 305},
+             {401, 402, 403, 404, 405, 406}}},
+           113);
+  round.stock.StockCount = 0;
+  round.pileLog.Add(112);
+  round.pileLog.Add(113);
+  round.CurrentSeat = 1;
+  ASSERT_TRUE(DrawCard(game, 0));
+  EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"山札がなくなったのでシャッフルします"});
+  EXPECT_EQ(round.HandOf(1).size(), 6);
+  EXPECT_EQ(round.stock.StockCount, 29);
+  ASSERT_EQ(round.pileLog.size(), 1);
+  EXPECT_EQ(round.pileLog[0], 113);
+  std::set<int> stock;
+  for (int p = 0; p < 29; ++p)
+    stock.insert(CodeOf(round.stock.Deck[p]));
+  EXPECT_EQ(stock.size(), 29u);
+  EXPECT_EQ(stock.count(113), 0u);
+  for (int p = 0; p < 29; ++p)
+    EXPECT_EQ(game.display.Card(round.stock.Deck[p].suit, round.stock.Deck[p].rank).left, 4680);
+}
+
+TEST_F(DrawTest, RebuiltStockKeepsTheRealTopCardUnderADeclaredSuit) {
+  SetTable(game, {{{101}, {201}, {301}, {401}}}, 211);
+  round.stock.StockCount = 0;
+  round.PilePrintedSuit = kHeart;
+  round.PileSuit = kClub;
+  round.SuitDeclared = true;
+  round.CurrentSeat = 2;
+  ASSERT_TRUE(DrawCard(game, 1));
+  EXPECT_EQ(round.stock.StockCount, 52 - 5 - 1);
+  for (int p = 0; p < round.stock.StockCount; ++p)
+    EXPECT_NE(CodeOf(round.stock.Deck[p]), 211);
+  EXPECT_EQ(round.PileSuit, kClub);  // the declared suit stays in force
+  EXPECT_EQ(round.pileLog[0], 211);
+}
+
+// Every card but `top` in a hand, the 2s other than `top` with the user.
+std::array<std::vector<int>, 4> AllCardsInHands(int top) {
+  std::array<std::vector<int>, 4> hands;
+  int n = 0;
+  for (int number = 0; number < 52; ++number) {
+    const int code = CodeOf(CardOfNumber(number));
+    if (code == top) continue;
+    hands[RankOfCode(code) == 2 ? 3 : n++ % 4].push_back(code);
+  }
+  return hands;
+}
+
+TEST_F(DrawTest, WithNoFreeCardTheDrawTakesNothingAndTheMoveGoesOn) {
+  SetTable(game, AllCardsInHands(413), 413);
+  round.stock.StockCount = 0;
+  const int before = round.HandOf(4).size();
+  round.CurrentSeat = 4;
+  EXPECT_FALSE(DrawCard(game, 3));
+  EXPECT_EQ(round.HandOf(4).size(), before);
+  EXPECT_EQ(round.stock.StockCount, 0);
+  EXPECT_EQ(round.SelRank, 0);
+  EXPECT_EQ(game.pendingSeat, 1);
+  EXPECT_TRUE(host.MessageTexts().empty());
+}
+
+TEST_F(DrawTest, WithNoFreeCardAPenaltyStopsEarly) {
+  SetTable(game, AllCardsInHands(402), 402);
+  round.stock.StockCount = 0;
+  round.DrawPenalty = 4;
+  round.SelRank = 2;
+  const int before = round.HandOf(1).size();
+  AnswerDrawTwo(game, 0);
+  EXPECT_EQ(round.HandOf(1).size(), before);
+  EXPECT_EQ(round.DrawPenalty, 0);
+  EXPECT_EQ(host.Callouts(), std::vector<std::string>{"501@1"});
+  EXPECT_EQ(game.pendingSeat, 2);
+}
+
+TEST_F(DrawTest, PenaltyDrawnAfterTheRoundLiesFaceUpBesideTheHand) {
+  SetTable(game, {{{}, {105, 106}, {107, 109}, {301, 303}}}, 302);
+  round.OutSeat = 1;
+  const Card top = round.stock.Deck[round.stock.StockCount - 1];
+  DrawCard(game, 2);
+  const CardPicture& p = game.display.Card(top.suit, top.rank);
+  EXPECT_TRUE(p.faceUp);
+  EXPECT_EQ(p.left, 3500 + 250 * 2);
+  EXPECT_EQ(p.top, 1980);
+  EXPECT_EQ(game.pendingSeat, 0);
+  EXPECT_EQ(round.HandOf(3).size(), 3);
+}
+
+TEST_F(DrawTest, UsersDrawIsShownFaceUpAndEndsTheMove) {
+  SetTable(game, {{{103, 104}, {105, 106}, {107, 109}, {301, 303}}}, 302);
+  const Card top = round.stock.Deck[round.stock.StockCount - 1];
+  round.CurrentSeat = 0;
+  DrawCard(game, 3);
+  EXPECT_TRUE(game.display.Card(top.suit, top.rank).faceUp);
+  EXPECT_EQ(game.display.Card(top.suit, top.rank).top, 4860);
+  EXPECT_EQ(round.CurrentSeat, 4);
+  EXPECT_EQ(game.pendingSeat, 1);
+  EXPECT_EQ(game.display.handTotal, std::to_string(round.HandTotal(4)));
+}
+
+}  // namespace
+}  // namespace zunpa::testing
