@@ -155,6 +155,20 @@ TEST_F(DrawTest, WithNoFreeCardAPenaltyStopsEarly) {
   EXPECT_EQ(game.pendingSeat, 2);
 }
 
+TEST_F(DrawTest, StockRebuiltAfterAZunpaKeepsTheCalledOnCardOut) {
+  SetTable(game, {{{104, 105}, {102, 202}, {301, 313}, {401, 413}}}, 109);
+  round.stock.StockCount = 0;
+  round.CurrentSeat = 2;
+  round.ZunpaSeat1 = 1;
+  round.ZunpaKind = 1;
+  DrawPenaltyCards(game, 1, 4);
+  EXPECT_EQ(round.HandOf(2).size(), 6);
+  EXPECT_TRUE(host.MessageTexts().empty());  // no notice once the round is over
+  for (int p = 0; p < round.stock.StockCount; ++p)
+    EXPECT_NE(CodeOf(round.stock.Deck[p]), 109);
+  EXPECT_FALSE(round.HandOf(2).Contains(109));
+}
+
 TEST_F(DrawTest, PenaltyDrawnAfterTheRoundLiesFaceUpBesideTheHand) {
   SetTable(game, {{{}, {105, 106}, {107, 109}, {301, 303}}}, 302);
   round.OutSeat = 1;

@@ -1,8 +1,9 @@
 // A whole 20-round game among four computer characters, written as text.
-// Usage: zunpa-demo [seed]
+// Usage: zunpa-demo [--paced] [seed]
 
 #include <cstdlib>
 #include <iostream>
+#include <string_view>
 
 #include "engine/deal.h"
 #include "engine/game.h"
@@ -13,10 +14,14 @@ int main(int argc, char** argv) {
   TextHost host(std::cout);
   Game game(host);
   game.observer = &host;
-  if (argc > 1) {
-    game.random.Seed(std::strtoull(argv[1], nullptr, 10));
-  } else {
-    game.random.SetClockDriven(true);
+  game.random.SetClockDriven(true);
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--paced") {
+      host.paced = true;
+    } else {
+      game.random.Seed(std::strtoull(argv[i], nullptr, 10));
+      game.random.SetClockDriven(false);
+    }
   }
   game.options.Sound = false;
   game.options.CardSound = false;

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <ostream>
+#include <thread>
 
 #include "engine/game.h"
+#include "platform/monotonic_pause.h"
 
 namespace zunpa {
 namespace {
@@ -26,6 +28,12 @@ std::string CardText(int code) {
   static constexpr std::array<const char*, 14> kRanks = {"",  "A", "2", "3",  "4", "5", "6",
                                                          "7", "8", "9", "10", "J", "Q", "K"};
   return std::string(kSuits[SuitOfCode(code) - 1]) + kRanks[RankOfCode(code)];
+}
+
+void TextHost::Pause(double seconds) {
+  if (!paced) return;
+  out_.flush();
+  PauseMonotonic(seconds, [](auto remaining) { std::this_thread::sleep_for(remaining); });
 }
 
 Answer TextHost::ShowMessage(const Message& m) {

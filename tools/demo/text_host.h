@@ -11,9 +11,11 @@ namespace zunpa {
 class TextHost : public Host, public PlayObserver {
  public:
   explicit TextHost(std::ostream& out) : out_(out) {}
+  // Pauses at the game's own pace instead of skipping them.
+  bool paced = false;
 
   Answer ShowMessage(const Message& message) override;
-  void Pause(double) override {}
+  void Pause(double seconds) override;
   void ProcessEvents() override {}
   void PlaySound(const std::string&) override {}
   void Announce(const Announcement& announcement) override;
