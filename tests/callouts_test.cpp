@@ -6,15 +6,7 @@
 namespace zunpa::testing {
 namespace {
 
-class CalloutTest : public TableTest {
- protected:
-  void Play(int seat, int code) {
-    round.CurrentSeat = seat;
-    round.SelSuit = SuitOfCode(code);
-    round.SelRank = RankOfCode(code);
-    PlayCard(game);
-  }
-};
+using CalloutTest = TableTest;
 
 TEST_F(CalloutTest, BalloonsStayUpByTheSpeedSetting) {
   const std::pair<int, double> cases[] = {{0, 0.3}, {1, 0.7}, {2, 1.0}, {3, 1.5}};

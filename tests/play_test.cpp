@@ -6,16 +6,7 @@
 namespace zunpa::testing {
 namespace {
 
-class PlayTest : public TableTest {
- protected:
-  // Seat `seat` plays `code` through the play routine.
-  void Play(int seat, int code) {
-    round.CurrentSeat = seat;
-    round.SelSuit = SuitOfCode(code);
-    round.SelRank = RankOfCode(code);
-    PlayCard(game);
-  }
-};
+using PlayTest = TableTest;
 
 TEST_F(PlayTest, CardMustMatchThePileBySuitOrRank) {
   SetTable(game, {{{101, 113}, {103, 112}, {105, 106}, {307, 202, 111}}}, 207);

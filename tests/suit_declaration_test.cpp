@@ -30,15 +30,7 @@ TEST(ZunpaPassRule, WeakCharactersSometimesLetACallPass) {
     EXPECT_FALSE(LetsZunpaPass(c, 2, true));
 }
 
-class DeclareTest : public TableTest {
- protected:
-  void Play(int seat, int code) {
-    round.CurrentSeat = seat;
-    round.SelSuit = SuitOfCode(code);
-    round.SelRank = RankOfCode(code);
-    PlayCard(game);
-  }
-};
+using DeclareTest = TableTest;
 
 TEST_F(DeclareTest, ComputersTurnThePileToTheirStrongestSuit) {
   SetTable(game, {{{311, 105, 110, 213}, {201, 212}, {301, 313}, {401, 413}}}, 307);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/game.h"
+#include "engine/play.h"
 #include "scripted_host.h"
 
 namespace zunpa::testing {
@@ -30,6 +31,13 @@ void SetTable(Game& g, const std::array<std::vector<int>, 4>& hands, int pileTop
 class TableTest : public ::testing::Test {
  protected:
   void SetUp() override { UseStandardTable(game); }
+  // Seat `seat` plays `code` through the play routine.
+  void Play(int seat, int code) {
+    round.CurrentSeat = seat;
+    round.SelSuit = SuitOfCode(code);
+    round.SelRank = RankOfCode(code);
+    PlayCard(game);
+  }
   ScriptedHost host;
   Game game{host};
   RoundState& round = game.round;
