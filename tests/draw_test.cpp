@@ -16,7 +16,7 @@ TEST_F(DrawTest, UserWithoutATwoDrawsThePenaltyAndThePlayMovesOn) {
   round.DrawPenalty = 4;
   round.CurrentSeat = 3;
   PassTurn(game);
-  game.maxTurnsPerRound = 1;  // stop before seat 1's own move
+  game.maxMovesPerRound = 1;  // stop before seat 1's own move
   RunPendingTurns(game);
   EXPECT_EQ(round.HandOf(4).size(), 7);
   EXPECT_EQ(round.DrawPenalty, 0);

@@ -17,8 +17,6 @@ namespace zunpa::testing {
 // that speak in balloons, no card sound and no pauses.
 void UseStandardTable(Game& g);
 void SetCharacters(Game& g, std::initializer_list<Character> seats1to3);
-// Every seat a computer character: no user at the table.
-void SetAllComputers(Game& g, const std::array<Character, 4>& seats);
 
 // Hands of seats 1..4 and the top of the pile; the round state is as at
 // the start of a move with nothing pending. The stock holds `stock`

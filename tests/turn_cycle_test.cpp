@@ -51,7 +51,7 @@ TEST_F(TurnCycleTest, UserAfterATwoIsAskedToAnswerIt) {
   round.SelRank = 2;
   PlayCard(game);
   host.answers = {Answer::No};
-  game.maxTurnsPerRound = 1;
+  game.maxMovesPerRound = 2;  // seat 3's play, then the user's answer
   RunPendingTurns(game);
   EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"２が１枚あります。出しますか？", "2枚めくります。"}));
   EXPECT_EQ(round.HandOf(4).size(), 4);

@@ -10,6 +10,7 @@
 #include "engine/play_observer.h"
 #include "engine/turn_cycle.h"
 #include "scoring/points.h"
+#include "scoring/seat_names.h"
 #include "table_builder.h"
 
 namespace zunpa::testing {
@@ -85,12 +86,12 @@ TEST(UnattendedGames, TwoThousandSeededGamesKeepEveryRule) {
     Game game(host);
     game.observer = &checker;
     game.watching = false;
-    game.maxTurnsPerRound = 10000;
+    game.maxMovesPerRound = 10000;
     game.random.Seed(DeriveSeed(2024, n));
     std::array<Character, 4> cast;
     for (int i = 0; i < 4; ++i)
       cast[i] = static_cast<Character>((n + i * (1 + n % 5)) % kCharacterCount);
-    SetAllComputers(game, cast);
+    SeatComputers(game, cast);
     BeginNewGame(game);
     stalled += game.stalledRounds;
     ASSERT_FALSE(::testing::Test::HasFailure()) << "game " << n;

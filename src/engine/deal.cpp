@@ -103,7 +103,7 @@ void TurnUpOpeningCard(Game& g) {
   if (g.watching && g.options.AutoDetect && g.seats.HumanPlays()) g.display.handTotalVisible = true;
   if (g.observer) g.observer->OnOpen(g, CodeOf(top));
 
-  const std::string title = "場札が" + std::to_string(top.rank) + "です";
+  const std::string title = g.watching ? "場札が" + std::to_string(top.rank) + "です" : std::string();
   if (top.rank == kDrawTwoRank) {
     if (g.options.MsgNi) Inform(g, "最初のプレーヤーはドロー・ツーです", title);
     r.DrawPenalty = RaisePenalty(r.DrawPenalty);

@@ -27,6 +27,7 @@ bool DrawCard(Game& g, int listIndex) {
     r.DrawnRank = drawn.rank;
     Hand& hand = r.HandOf(seat);
     hand.Insert(CodeOf(drawn));
+    ++g.movesThisRound;
     if (g.observer) g.observer->OnDraw(g, seat, CodeOf(drawn), g.penaltyDrawing, r.RoundOver());
     if (r.RoundOver()) {
       // A penalty drawn during the settlement: shown face up beside the hand.
@@ -84,7 +85,8 @@ int ChooseAmongTwos(Game& g, const std::array<int, 4>& twos, int t) {
 void UserAnswersDrawTwo(Game& g, const std::array<int, 4>& twos, int t) {
   RoundState& r = g.round;
   if (t == 0) {
-    if (g.options.MsgNi) Inform(g, "２が手持ちの札にありません！ " + std::to_string(r.DrawPenalty) + "枚めくります。");
+    if (g.options.MsgNi && g.watching)
+      Inform(g, "２が手持ちの札にありません！ " + std::to_string(r.DrawPenalty) + "枚めくります。");
     TakePenalty(g, 3);
     PassTurn(g);
     return;
@@ -95,7 +97,7 @@ void UserAnswersDrawTwo(Game& g, const std::array<int, 4>& twos, int t) {
     PlayTwo(g, 4, t == 1 ? twos[0] : ChooseAmongTwos(g, twos, t));
     return;
   }
-  Inform(g, std::to_string(r.DrawPenalty) + "枚めくります。");
+  if (g.watching) Inform(g, std::to_string(r.DrawPenalty) + "枚めくります。");
   TakePenalty(g, 3);
   r.CurrentSeat = 4;
   PassTurn(g);

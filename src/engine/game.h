@@ -47,10 +47,11 @@ struct Game {
   bool humanInputOpen = false;
   // Draw context for the move log.
   bool penaltyDrawing = false;
-  // A safety cap on the turns of one round (0: none). A round that reaches
-  // it is abandoned and dealt again, and counted in stalledRounds.
-  int maxTurnsPerRound = 0;
-  int turnsThisRound = 0;
+  // A safety cap on the moves (plays and draws) of one round (0: none). A
+  // round that reaches it is abandoned and dealt again, and counted in
+  // stalledRounds.
+  int maxMovesPerRound = 0;
+  int movesThisRound = 0;
   long stalledRounds = 0;
   // True while a user command runs the game, so the window can refuse
   // game-changing commands in the meantime.

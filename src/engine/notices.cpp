@@ -6,9 +6,9 @@
 
 namespace zunpa {
 
-void Inform(Game& g, std::string text, std::string_view title, Icon icon) {
+void Inform(Game& g, std::string_view text, std::string_view title, Icon icon) {
   if (!g.watching) return;
-  g.host->ShowMessage({std::move(text), std::string(title), Buttons::Ok, icon});
+  g.host->ShowMessage({std::string(text), std::string(title), Buttons::Ok, icon});
 }
 
 Answer Ask(Game& g, std::string text, Buttons buttons, std::string_view title, Icon icon) {

@@ -8,8 +8,9 @@
 
 namespace zunpa {
 
-// An OK-only notice; nobody needs it when nobody is watching.
-void Inform(Game& g, std::string text, std::string_view title = kProgramTitle, Icon icon = Icon::None);
+// An OK-only notice; nobody needs it when nobody is watching, so callers
+// that build the text check g.watching first.
+void Inform(Game& g, std::string_view text, std::string_view title = kProgramTitle, Icon icon = Icon::None);
 // A question; always asked.
 Answer Ask(Game& g, std::string text, Buttons buttons, std::string_view title = kProgramTitle, Icon icon = Icon::None);
 

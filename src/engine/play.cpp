@@ -56,6 +56,7 @@ void PlayCard(Game& g) {
     return;
   }
   MoveCardToPile(g);
+  ++g.movesThisRound;
   if (g.observer) g.observer->OnPlay(g, seat, CodeOf(r.PileSuit, r.PileRank));
 
   CheckZunpa(g);

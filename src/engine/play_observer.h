@@ -29,6 +29,8 @@ class PlayObserver {
   virtual void OnDeclare(const Game&, int /*seat*/, int /*suit*/) {}
   virtual void OnZunpa(const Game&, const ZunpaCall&) {}
   virtual void OnRoundEnd(const Game&) {}
+  // The round reached the move cap and is dealt again.
+  virtual void OnRoundStalled(const Game&) {}
   virtual void OnGameEnd(const Game&) {}
 };
 

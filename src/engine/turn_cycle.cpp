@@ -4,6 +4,7 @@
 #include "engine/draw.h"
 #include "engine/notices.h"
 #include "engine/play.h"
+#include "engine/play_observer.h"
 #include "engine/table_display.h"
 #include "players/computer_turn.h"
 #include "scoring/game_end.h"
@@ -46,13 +47,12 @@ bool ResolveStarter(Game& g) {
 
 void AnnounceStarter(Game& g) {
   const RoundState& r = g.round;
+  if (!g.watching) return;
   const std::string& name = g.seats.playing[r.NextStarter - 1];
   if (r.RoundNo == 1) {
     Inform(g, name + "から始めます", "ｽﾀｰﾄﾌﾟﾚｰﾔｰ（ﾗﾝﾀﾞﾑに決定）");
-    if (g.watching) {
-      g.display.barVisible = true;
-      if (g.options.AutoDetect && g.seats.HumanPlays()) g.display.handTotalVisible = true;
-    }
+    g.display.barVisible = true;
+    if (g.options.AutoDetect && g.seats.HumanPlays()) g.display.handTotalVisible = true;
   } else if (r.RoundNo == kRoundsInGame) {
     Inform(g, "最終ラウンド（第" + std::to_string(kRoundsInGame) + "ラウンド）：" + name + "から始めます", "オーラス");
   }
@@ -66,7 +66,7 @@ void PlayRound(Game& g) {
   ShuffleAndDeal(g);
   TurnUpOpeningCard(g);
   if (g.watching) g.display.drawButtonVisible = g.display.stockCounterVisible = true;
-  g.turnsThisRound = 0;
+  g.movesThisRound = 0;
   r.CurrentSeat = SeatBeforeFirstMover(g, r.NextStarter);
   PassTurn(g);
   RunPendingTurns(g);
@@ -74,9 +74,10 @@ void PlayRound(Game& g) {
 
 // The round reached the turn cap: it is abandoned and dealt again.
 bool AbandonStalledRound(Game& g) {
-  if (g.maxTurnsPerRound == 0 || g.turnsThisRound < g.maxTurnsPerRound || g.round.RoundOver()) return false;
+  if (g.maxMovesPerRound == 0 || g.movesThisRound < g.maxMovesPerRound || g.round.RoundOver()) return false;
   ++g.stalledRounds;
   g.pendingSeat = 0;
+  if (g.observer) g.observer->OnRoundStalled(g);
   ChooseRandomStarter(g);
   return true;
 }
@@ -131,8 +132,7 @@ void PassTurn(Game& g) {
 void RunPendingTurns(Game& g) {
   RoundState& r = g.round;
   while (g.pendingSeat != 0 && !r.RoundOver()) {
-    if (g.maxTurnsPerRound != 0 && g.turnsThisRound >= g.maxTurnsPerRound) return;
-    ++g.turnsThisRound;
+    if (g.maxMovesPerRound != 0 && g.movesThisRound >= g.maxMovesPerRound) return;
     const int seat = g.pendingSeat;
     const bool bySkip = g.pendingBySkip;
     g.pendingSeat = 0;

@@ -23,6 +23,13 @@ std::string CharactersFrom(std::string_view text, int count) {
   return std::string(text.substr(ByteOffsetOfCharacter(text, count)));
 }
 
+void SeatComputers(Game& g, const std::array<Character, kSeats>& characters) {
+  for (int i = 0; i < kSeats; ++i)
+    g.seats.SeatName[i] = std::string(NameOf(characters[i]));
+  g.seats.character[3] = characters[3];
+  ShowSeatNames(g);
+}
+
 void ShowSeatNames(Game& g) {
   Seats& seats = g.seats;
   for (int i = 0; i < kSeats; ++i) {

@@ -2,6 +2,7 @@
 // Writing the seat names of a starting or resumed game onto the table and
 // the score sheet.
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,8 @@
 namespace zunpa {
 
 void ShowSeatNames(Game& g);
+// Seats four computer characters, seat 4 included: a table nobody sits at.
+void SeatComputers(Game& g, const std::array<Character, kSeats>& characters);
 // The first `count` characters of a UTF-8 text, and the rest.
 std::string FirstCharacters(std::string_view text, int count);
 std::string CharactersFrom(std::string_view text, int count);

@@ -92,12 +92,12 @@ void ApplyHalvingOrDoubling(Game& g, int seat) {
   const std::string& name = g.seats.playing[seat - 1];
   if (ChangeOfTotal(total) == TotalChange::Halved) {
     MarkCell(g, seat, 8);
-    Inform(g, name + "の通算得点" + Number(total) + "が半分になります。", "得点半減（50の倍数）");
+    if (g.watching) Inform(g, name + "の通算得点" + Number(total) + "が半分になります。", "得点半減（50の倍数）");
     total /= 2;
   }
   if (ChangeOfTotal(total) == TotalChange::Doubled) {
     MarkCell(g, seat, 10);
-    Inform(g, name + "の通算得点" + Number(total) + "が倍になります。", "得点倍増（50の倍数±1）");
+    if (g.watching) Inform(g, name + "の通算得点" + Number(total) + "が倍になります。", "得点倍増（50の倍数±1）");
     total = ClampPoints(std::int64_t{total} * 2);
   }
 }
