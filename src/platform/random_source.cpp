@@ -12,34 +12,18 @@ std::uint64_t SplitMix64(std::uint64_t& x) {
   return z ^ (z >> 31);
 }
 
-std::uint64_t RotateLeft(std::uint64_t x, int k) {
-  return (x << k) | (x >> (64 - k));
-}
-
 }  // namespace
 
 void RandomSource::Seed(std::uint64_t seed) {
   for (auto& word : state_)
     word = SplitMix64(seed);
+  spareValid_ = false;
 }
 
 void RandomSource::ReseedFromClock() {
   if (!clockDriven_) return;
   const auto now = std::chrono::high_resolution_clock::now().time_since_epoch();
   Seed(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()) ^ NextBits());
-}
-
-// xoshiro256**: fast, small, and good enough for dealing cards.
-std::uint64_t RandomSource::NextBits() {
-  const std::uint64_t result = RotateLeft(state_[1] * 5, 7) * 9;
-  const std::uint64_t t = state_[1] << 17;
-  state_[2] ^= state_[0];
-  state_[3] ^= state_[1];
-  state_[1] ^= state_[2];
-  state_[0] ^= state_[3];
-  state_[2] ^= t;
-  state_[3] = RotateLeft(state_[3], 45);
-  return result;
 }
 
 std::uint64_t DeriveSeed(std::uint64_t seed, std::uint64_t index) {

@@ -24,7 +24,7 @@ struct SeatView {
 
 // The positions, in hand order, of the cards that may be played now.
 struct Candidates {
-  std::array<unsigned char, kCardsInPack> positions{};
+  std::array<unsigned char, kCardsInPack> positions;  // the first `count` are set
   int count = 0;
   int Code(const Hand& hand, int j) const { return hand[positions[j]]; }
 };

@@ -16,8 +16,10 @@ std::string SeatText(const Game& g, int seat) {
 
 std::string HandText(const Hand& hand) {
   std::string text;
-  for (int code : hand)
-    text += (text.empty() ? "" : " ") + CardText(code);
+  for (int code : hand) {
+    if (!text.empty()) text += ' ';
+    text += CardText(code);
+  }
   return text;
 }
 

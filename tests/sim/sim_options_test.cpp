@@ -1,0 +1,69 @@
+#include "sim_options.h"
+
+#include <gtest/gtest.h>
+
+namespace zunpa::sim {
+namespace {
+
+std::string ErrorOf(std::vector<std::string> args) {
+  const auto parsed = ParseArguments(args);
+  const auto* error = std::get_if<std::string>(&parsed);
+  return error ? *error : std::string();
+}
+
+TEST(SimOptions, DefaultsAreFourDifferentCharactersAndTheStandardRoles) {
+  const SimOptions o = std::get<SimOptions>(ParseArguments({}));
+  EXPECT_EQ(o.games, 1000);
+  EXPECT_EQ(o.maxMoves, 10000);
+  EXPECT_EQ(o.roles, Roles{});
+  EXPECT_NE(o.players[0], o.players[1]);
+  EXPECT_NE(o.players[2], o.players[3]);
+}
+
+TEST(SimOptions, PlayersByNameOrAliasAndRolesAreRead) {
+  const SimOptions o = std::get<SimOptions>(
+      ParseArguments({"--players", "ｽﾞﾝﾊﾟｽｷｲ,KiOokuman,zunpasky,ukkari", "--roles", "1,13,3", "--games", "5", "--seed",
+                      "99", "--threads", "3", "--json", "--max-moves", "500", "--log", "x.jsonl"}));
+  EXPECT_EQ(o.players[0], Character::Zunpasky);
+  EXPECT_EQ(o.players[1], Character::KiOokuman);
+  EXPECT_EQ(o.players[2], Character::Zunpasky);
+  EXPECT_EQ(o.players[3], Character::Ukkari);
+  EXPECT_EQ(o.roles, (Roles{1, 13, 3}));
+  EXPECT_EQ(o.games, 5);
+  EXPECT_EQ(o.seed, 99u);
+  EXPECT_EQ(o.threads, 3);
+  EXPECT_TRUE(o.json);
+  EXPECT_EQ(o.maxMoves, 500);
+  EXPECT_EQ(o.logPath, "x.jsonl");
+}
+
+TEST(SimOptions, BadArgumentsGetOneClearLine) {
+  EXPECT_EQ(ErrorOf({"--players", "agarita,ukkari,neutora,nobody"}),
+            "zunpa-sim: unknown character 'nobody' (see --help for the names)");
+  EXPECT_EQ(ErrorOf({"--players", "agarita,ukkari"}), "zunpa-sim: --players wants four characters, comma-separated");
+  EXPECT_EQ(ErrorOf({"--games", "ten"}), "zunpa-sim: --games wants a number from 1 up");
+  EXPECT_EQ(ErrorOf({"--games", "0"}), "zunpa-sim: --games wants a number from 1 up");
+  EXPECT_EQ(ErrorOf({"--threads", "-1"}), "zunpa-sim: --threads wants a number from 1 to 1024");
+  EXPECT_EQ(ErrorOf({"--roles", "11,8,8"}),
+            "zunpa-sim: --roles: the ranks must be distinct and never 2 (設定値が重複しています)");
+  EXPECT_EQ(ErrorOf({"--roles", "2,8,10"}),
+            "zunpa-sim: --roles: the ranks must be distinct and never 2 (2は設定できません)");
+  EXPECT_EQ(ErrorOf({"--roles", "11,8,14"}),
+            "zunpa-sim: --roles wants three ranks from 1 to 13: suit change, reverse, skip");
+  EXPECT_EQ(ErrorOf({"--seed"}), "zunpa-sim: --seed needs a value (see --help)");
+  EXPECT_EQ(ErrorOf({"--fast"}), "zunpa-sim: unknown option --fast (see --help)");
+  for (const std::string& e : {ErrorOf({"--games", "1e3"}), ErrorOf({"--max-moves", "0"})}) {
+    EXPECT_EQ(e.find('\n'), std::string::npos);
+    EXPECT_FALSE(e.empty());
+  }
+}
+
+TEST(SimOptions, HelpNamesEveryOptionAndCharacter) {
+  const std::string help = HelpText();
+  for (const char* word : {"--games", "--seed", "--players", "--roles", "--threads", "--log", "--json", "--max-moves",
+                           "ｷ･ｵｰｸﾏﾝ", "kiookuman", "agarita,trickume,zunpasky,kiookuman"})
+    EXPECT_NE(help.find(word), std::string::npos) << word;
+}
+
+}  // namespace
+}  // namespace zunpa::sim

@@ -1,0 +1,36 @@
+#pragma once
+// Follows headless games: adds up the statistics and, when asked, writes
+// every event as a line of JSON.
+
+#include <string>
+
+#include "engine/play_observer.h"
+#include "sim_stats.h"
+
+namespace zunpa::sim {
+
+class GameRecorder : public PlayObserver {
+ public:
+  // Where the next game's log lines go; null for no log.
+  void StartGame(const Game& g, long gameIndex, std::string* log);
+  const RunStats& Stats() const { return stats_; }
+
+  void OnDeal(const Game& g) override;
+  void OnOpen(const Game& g, int code) override;
+  void OnPlay(const Game& g, int seat, int code) override;
+  void OnDraw(const Game& g, int seat, int code, bool penalty, bool afterRound) override;
+  void OnReshuffle(const Game& g) override;
+  void OnDeclare(const Game& g, int seat, int suit) override;
+  void OnZunpa(const Game& g, const ZunpaCall& call) override;
+  void OnRoundEnd(const Game& g) override;
+  void OnRoundStalled(const Game& g) override;
+  void OnGameEnd(const Game& g) override;
+
+ private:
+  void Line(const std::string& text);
+  RunStats stats_;
+  std::string* log_ = nullptr;
+  long game_ = 0;
+};
+
+}  // namespace zunpa::sim
