@@ -97,3 +97,25 @@ std::vector<std::string> ScriptedHost::Sounds() const {
 }
 
 }  // namespace zunpa::testing
+
+namespace zunpa::testing {
+
+std::optional<std::string> ScriptedHost::EnterName(const std::string& message, const std::string& preset) {
+  events.push_back({Event::EnterName, message, preset});
+  if (names.empty()) return preset;
+  const auto name = names.front();
+  names.pop_front();
+  return name;
+}
+
+void ScriptedHost::ShowHighScores(HighScoreBoard& board) {
+  events.push_back({Event::HighScores, "", ""});
+  if (!pressClear.empty()) {
+    const bool press = pressClear.front();
+    pressClear.pop_front();
+    if (press) board.Clear();
+  }
+  highScoreTables.push_back(board.Cells());
+}
+
+}  // namespace zunpa::testing

@@ -11,7 +11,19 @@
 namespace zunpa::testing {
 
 struct Event {
-  enum Kind { Message, Pause, Sound, Announce, SelectPlayers, ChooseSuit, RoundResult, FinalResult, ScoreSheet };
+  enum Kind {
+    Message,
+    Pause,
+    Sound,
+    Announce,
+    SelectPlayers,
+    ChooseSuit,
+    RoundResult,
+    FinalResult,
+    ScoreSheet,
+    EnterName,
+    HighScores
+  };
   Kind kind;
   std::string text;  // message text, sound file, announcement text
   std::string title;
@@ -31,7 +43,10 @@ class ScriptedHost : public Host {
   // When false, questions past the script are answered Yes/OK quietly.
   bool strict = true;
   std::deque<SuitChoice> suitChoices;
-  std::deque<SeatSetup> playerSelections;  // empty names: Cancel
+  std::deque<SeatSetup> playerSelections;                       // empty names: Cancel
+  std::deque<std::optional<std::string>> names;                 // name entries; nothing: closed without OK
+  std::deque<bool> pressClear;                                  // per high-score window: press クリア first
+  std::vector<std::array<HighScoreCells, 10>> highScoreTables;  // as shown (after any clear)
   std::vector<Event> events;
   std::vector<zunpa::RoundResult> roundResults;
   std::vector<zunpa::FinalResult> finalResults;
@@ -48,6 +63,8 @@ class ScriptedHost : public Host {
   SuitChoice ChooseSuit(const SuitChoice& suggestion) override;
   void ShowRoundResult(const zunpa::RoundResult& result) override;
   void ShowFinalResult(const zunpa::FinalResult& result) override;
+  std::optional<std::string> EnterName(const std::string& message, const std::string& preset) override;
+  void ShowHighScores(HighScoreBoard& board) override;
 
   std::vector<Event> OfKind(Event::Kind kind) const;
   std::vector<std::string> MessageTexts() const;

@@ -45,8 +45,11 @@ struct SeatPanel {
 struct SheetCell {
   std::string caption;
   unsigned colour = kBlack;
+  // A platform colour code (negative) kept from a saved game; 0 when
+  // `colour` says the colour.
+  int systemColour = 0;
   bool italic = false;
-  int size = 9;
+  double size = 9;
   bool underline = false;
   friend bool operator==(const SheetCell&, const SheetCell&) = default;
 };

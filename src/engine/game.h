@@ -2,6 +2,8 @@
 // One table: every piece of state of a running program, and the routines of
 // the rules as functions over it. Tests and tools make as many as they like.
 
+#include <array>
+#include <functional>
 #include <string>
 
 #include "engine/display_model.h"
@@ -30,6 +32,12 @@ struct Game {
   bool watching = true;
 
   std::string AppDir = ".";
+  // Whether the data files of the program folder are read and written.
+  bool keepsFiles = false;
+  std::array<std::string, 10> HiScoreRows;
+  std::string HiScoreName;
+  // Today as yy/mm/dd; the local calendar unless a test sets a day.
+  std::function<std::string()> today;
   bool SoundFilesPresent = false;
   Roles roles;
   Options options;

@@ -3,6 +3,7 @@
 // the app answers with Qt windows, tests with a script, tools with silence.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,6 +64,21 @@ struct FinalResult {
   std::array<FinalResultRow, 4> rows;
 };
 
+// The cells of one row of the high-score table; blank for a row that is
+// not of the table's form.
+struct HighScoreCells {
+  std::string points, name, gamePlace, date;
+};
+
+// The high-score window's contents and its clear button.
+class HighScoreBoard {
+ public:
+  virtual ~HighScoreBoard() = default;
+  virtual std::array<HighScoreCells, 10> Cells() const = 0;
+  // Asks "クリアしますか？" and, on OK, clears the table and its file.
+  virtual void Clear() = 0;
+};
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -86,6 +102,10 @@ class Host {
   virtual SuitChoice ChooseSuit(const SuitChoice& suggestion) = 0;
   virtual void ShowRoundResult(const RoundResult& result) = 0;
   virtual void ShowFinalResult(const FinalResult& result) = 0;
+  // The name entry for a new high score: the typed name on OK, nothing when
+  // the window was closed otherwise.
+  virtual std::optional<std::string> EnterName(const std::string& message, const std::string& preset) = 0;
+  virtual void ShowHighScores(HighScoreBoard& board) = 0;
 };
 
 }  // namespace zunpa

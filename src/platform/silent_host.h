@@ -19,6 +19,8 @@ class SilentHost : public Host {
   SuitChoice ChooseSuit(const SuitChoice& suggestion) override { return suggestion; }
   void ShowRoundResult(const RoundResult&) override {}
   void ShowFinalResult(const FinalResult&) override {}
+  std::optional<std::string> EnterName(const std::string&, const std::string& preset) override { return preset; }
+  void ShowHighScores(HighScoreBoard&) override {}
 };
 
 }  // namespace zunpa

@@ -7,6 +7,8 @@
 #include "engine/notices.h"
 #include "engine/play_observer.h"
 #include "engine/table_display.h"
+#include "scoring/high_scores.h"
+#include "scoring/records_file.h"
 #include "scoring/round_records.h"
 
 namespace zunpa {
@@ -57,8 +59,10 @@ void EndGame(Game& g) {
     g.host->ShowFinalResult(FinalResultOf(g));
     ResetTable(g);
   }
+  if (g.keepsFiles && g.seats.HumanPlays()) CheckHighScore(g);
   if (g.observer) g.observer->OnGameEnd(g);
   UpdateGameRecords(g);
+  if (g.keepsFiles) WriteRecords(g);
   ResetGame(g);
 }
 

@@ -5,6 +5,7 @@
 #include "engine/play_observer.h"
 #include "engine/table_display.h"
 #include "engine/turn_cycle.h"
+#include "scoring/records_file.h"
 #include "scoring/round_records.h"
 
 namespace zunpa {
@@ -276,6 +277,8 @@ void SettleRound(Game& g) {
   if (g.watching) g.host->ShowRoundResult(RoundResultOf(g, hands));
   UpdateTotals(g);
   UpdateRoundRecords(g);
+  // Records are kept on disk after every round, so a crash loses nothing.
+  if (g.keepsFiles) WriteRecords(g);
   r.NextStarter = NextStarterAfterRound(r);
   if (g.observer) g.observer->OnRoundEnd(g);
 }

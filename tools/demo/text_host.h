@@ -25,6 +25,8 @@ class TextHost : public Host, public PlayObserver {
   SuitChoice ChooseSuit(const SuitChoice& suggestion) override { return suggestion; }
   void ShowRoundResult(const RoundResult& result) override;
   void ShowFinalResult(const FinalResult& result) override;
+  std::optional<std::string> EnterName(const std::string&, const std::string& preset) override { return preset; }
+  void ShowHighScores(HighScoreBoard&) override {}
 
   void OnDeal(const Game& g) override;
   void OnOpen(const Game& g, int code) override;

@@ -1,0 +1,134 @@
+#include "scoring/settings_file.h"
+
+#include <set>
+
+#include "engine/notices.h"
+#include "platform/cp932_text.h"
+#include "platform/data_items.h"
+
+namespace zunpa {
+namespace {
+
+constexpr std::string_view kReadFault =
+    "エラーをトラップしました。zunpa.exeと同じフォルダにあるzunpas.iniの中身がおかしい可能性があります。"
+    "削除してください。";
+
+const Settings kDefaults{};
+
+bool ComputerSeatsValid(const std::array<std::string, 4>& names) {
+  std::set<std::string> distinct;
+  for (int i = 0; i < 3; ++i) {
+    if (!CharacterNamed(names[i])) return false;
+    distinct.insert(names[i]);
+  }
+  return distinct.size() == 3;
+}
+
+void UseValidSeatsAndRoles(Game& g, const Settings& s) {
+  g.roles = RolesValid(s.roles) ? s.roles : kDefaults.roles;
+  g.seats.SeatName = s.names;
+  if (!ComputerSeatsValid(s.names))
+    for (int i = 0; i < 3; ++i)
+      g.seats.SeatName[i] = kDefaults.names[i];
+  g.seats.HumanSex = s.humanSex;
+}
+
+void ApplyOptions(Game& g, const Settings& s) {
+  Options& o = g.options;
+  o.SuitAutoDetect = s.suitAutoDetect;
+  o.MsgCS = s.msgCS;
+  o.MsgNi = s.msgNi;
+  o.MsgRev = s.msgRev;
+  o.MsgSkip = s.msgSkip;
+  o.MsgAll = s.msgAll;
+  o.Sound = s.sound && g.SoundFilesPresent;
+  o.CardSound = s.cardSound;
+  o.AutoDetect = s.autoDetect;
+  o.SpeedIndex = s.speedIndex >= 0 && s.speedIndex <= 3 ? s.speedIndex : 2;
+}
+
+}  // namespace
+
+SettingsRead ParseSettings(std::string_view bytes, const Settings& start) {
+  SettingsRead out{start, 0, false};
+  Settings& v = out.values;
+  const DecodedLines decoded = DecodeCp932Lines(bytes);
+  DataCursor c(decoded.lines, decoded.fault);
+  (void)(c.Line(4) && c.Int(v.roles.SuitChangeRank, -32768, 32767) && c.Int(v.roles.ReverseRank, -32768, 32767) &&
+         c.Int(v.roles.SkipRank, -32768, 32767) && c.Int(v.speedIndex, -32768, 32767) && c.EndOfLine() &&  //
+         c.Line(4) && c.Bool(v.msgCS) && c.Bool(v.msgNi) && c.Bool(v.msgRev) && c.Bool(v.msgSkip) &&
+         c.EndOfLine() &&  //
+         c.Line(5) && c.Bool(v.autoDetect) && c.Bool(v.suitAutoDetect) && c.Bool(v.msgAll) && c.Bool(v.sound) &&
+         c.Bool(v.cardSound) && c.EndOfLine() &&  //
+         c.Line(5) && c.Text(v.names[0]) && c.Text(v.names[1]) && c.Text(v.names[2]) && c.Text(v.names[3]) &&
+         c.Int(v.humanSex, 0, 2) && c.EndOfLine() && c.EndOfFile());
+  out.itemsRead = c.ItemsRead();
+  out.fault = c.Fault();
+  return out;
+}
+
+std::vector<std::string> SettingsLines(const Settings& s) {
+  auto n = [](int v) { return std::to_string(v); };
+  return {
+      JoinItems({n(s.roles.SuitChangeRank), n(s.roles.ReverseRank), n(s.roles.SkipRank), n(s.speedIndex)}),
+      JoinItems({BooleanText(s.msgCS), BooleanText(s.msgNi), BooleanText(s.msgRev), BooleanText(s.msgSkip)}),
+      JoinItems({BooleanText(s.autoDetect), BooleanText(s.suitAutoDetect), BooleanText(s.msgAll), BooleanText(s.sound),
+                 BooleanText(s.cardSound)}),
+      JoinItems({QuotedText(s.names[0]), QuotedText(s.names[1]), QuotedText(s.names[2]), QuotedText(s.names[3]),
+                 n(s.humanSex)}),
+  };
+}
+
+Settings SettingsOf(const Game& g) {
+  const Options& o = g.options;
+  Settings s;
+  s.roles = g.roles;
+  s.speedIndex = o.SpeedIndex;
+  s.msgCS = o.MsgCS;
+  s.msgNi = o.MsgNi;
+  s.msgRev = o.MsgRev;
+  s.msgSkip = o.MsgSkip;
+  s.autoDetect = o.AutoDetect;
+  s.suitAutoDetect = o.SuitAutoDetect;
+  s.msgAll = o.MsgAll;
+  s.sound = o.Sound;
+  s.cardSound = o.CardSound;
+  s.names = g.seats.SeatName;
+  s.humanSex = g.seats.HumanSex;
+  return s;
+}
+
+void LoadSettings(Game& g) {
+  if (!FileExistsExactly(g.AppDir, std::string(kSettingsFile))) {
+    Settings defaults;
+    defaults.sound = g.SoundFilesPresent;
+    ApplyOptions(g, defaults);
+    UseValidSeatsAndRoles(g, defaults);
+    return;
+  }
+  // Values the program holds before any are read.
+  Settings start;
+  start.roles = {0, 0, 0};
+  start.names = {};
+  start.humanSex = 0;
+  start.suitAutoDetect = false;
+  const auto bytes = ReadBoundedFile(PathInFolder(g.AppDir, kSettingsFile));
+  const SettingsRead read = bytes ? ParseSettings(*bytes, start) : SettingsRead{start, 0, true};
+  if (read.fault) {
+    // The option menus keep their start-up states; what was read before the
+    // fault stays in force.
+    Inform(g, kReadFault, kProgramTitle, Icon::Exclamation);
+    UseValidSeatsAndRoles(g, read.values);
+    g.options.SuitAutoDetect = read.values.suitAutoDetect;
+    return;
+  }
+  ApplyOptions(g, read.values);
+  UseValidSeatsAndRoles(g, read.values);
+}
+
+bool WriteSettings(const Game& g) {
+  const auto bytes = EncodeCp932Lines(SettingsLines(SettingsOf(g)));
+  return bytes && WriteFileAtomically(PathInFolder(g.AppDir, kSettingsFile), *bytes);
+}
+
+}  // namespace zunpa

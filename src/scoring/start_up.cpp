@@ -1,0 +1,40 @@
+#include "scoring/start_up.h"
+
+#include "engine/deal.h"
+#include "engine/notices.h"
+#include "platform/cp932_text.h"
+#include "scoring/records_file.h"
+#include "scoring/saved_game.h"
+#include "scoring/settings_file.h"
+
+namespace zunpa {
+
+void CheckSoundFiles(Game& g) {
+  g.SoundFilesPresent = true;
+  for (std::string_view name : kSoundFiles) {
+    if (!FileExistsExactly(g.AppDir, std::string(name))) {
+      g.SoundFilesPresent = false;
+      return;
+    }
+  }
+}
+
+void StartUp(Game& g) {
+  g.keepsFiles = true;
+  ResetTable(g);
+  LoadRecords(g);
+  CheckSoundFiles(g);
+  LoadSettings(g);
+  g.display.continueEnabled = FileExistsExactly(g.AppDir, std::string(kSavedGameFile));
+  g.round.NextStarter = kNewGame;
+}
+
+bool SaveSettingsAndRecords(Game& g) {
+  const bool settingsWritten = WriteSettings(g);
+  const bool recordsWritten = WriteRecords(g);
+  if (settingsWritten && recordsWritten) return true;
+  return Ask(g, "ファイルにデータを書き込みできませんでした。\nこのまま終了しますか？", Buttons::YesNo, kProgramTitle,
+             Icon::Information) == Answer::Yes;
+}
+
+}  // namespace zunpa
