@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QRegularExpression>
 #include <QString>
+#include <algorithm>
 
 #include "engine/notices.h"
 #include "platform/cp932_text.h"
@@ -92,9 +93,14 @@ HighScoreCells CellsOfRow(std::string_view row) {
 
 void LoadHighScores(Game& g) {
   if (!FileExistsExactly(g.AppDir, std::string(kHighScoreFile))) {
-    for (int i = 0; i < 10; ++i)
-      g.HiScoreRows[i] = std::string(kDefaultHighScoreRows[i]);
+    // No file yet: the default rows. Rows already in hand (a write that
+    // failed earlier) are kept rather than lost.
+    const auto empty = [](const std::string& row) { return row.empty(); };
+    if (std::all_of(g.HiScoreRows.begin(), g.HiScoreRows.end(), empty))
+      for (int i = 0; i < 10; ++i)
+        g.HiScoreRows[i] = std::string(kDefaultHighScoreRows[i]);
     WriteHighScores(g);
+
     return;
   }
   const auto bytes = ReadBoundedFile(PathInFolder(g.AppDir, kHighScoreFile));

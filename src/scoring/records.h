@@ -30,10 +30,10 @@ enum RecordCounter {
 constexpr int kRecordSlots = 7;
 
 struct Records {
-  std::array<std::array<std::int32_t, kRecordCounters>, kRecordSlots> slots{};
+  std::array<std::array<std::int32_t, kRecordCounters>, kRecordSlots> table{};
   // Adds without ever wrapping past the 32-bit range.
   void Add(int slot, RecordCounter counter, std::int64_t amount);
-  std::int32_t Get(int slot, RecordCounter counter) const { return slots[slot][counter]; }
+  std::int32_t Get(int slot, RecordCounter counter) const { return table[slot][counter]; }
 };
 
 }  // namespace zunpa

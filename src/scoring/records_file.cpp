@@ -20,7 +20,7 @@ RecordsRead ParseRecords(std::string_view bytes) {
   const DecodedLines decoded = DecodeCp932Lines(bytes);
   DataCursor c(decoded.lines, decoded.fault);
   constexpr long kMin = std::numeric_limits<std::int32_t>::min(), kMax = std::numeric_limits<std::int32_t>::max();
-  for (auto& slot : out.records.slots) {
+  for (auto& slot : out.records.table) {
     if (!c.Line(kRecordCounters)) break;
     for (std::int32_t& counter : slot) {
       int value = 0;
@@ -36,7 +36,7 @@ RecordsRead ParseRecords(std::string_view bytes) {
 
 std::vector<std::string> RecordsLines(const Records& records) {
   std::vector<std::string> lines;
-  for (const auto& slot : records.slots) {
+  for (const auto& slot : records.table) {
     std::vector<std::string> items;
     for (std::int32_t counter : slot)
       items.push_back(std::to_string(counter));

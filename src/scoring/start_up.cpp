@@ -21,7 +21,9 @@ void CheckSoundFiles(Game& g) {
 
 void StartUp(Game& g) {
   g.keepsFiles = true;
+  g.options = Options{};  // the option menus' start-up states
   ResetTable(g);
+
   LoadRecords(g);
   CheckSoundFiles(g);
   LoadSettings(g);

@@ -1,0 +1,36 @@
+#include "folder_fixture.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/cp932_text.h"
+#include "scoring/start_up.h"
+
+namespace zunpa::testing {
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+std::string Golden(const std::string& name) {
+  return ReadBytes(std::string(ZUNPA_TEST_DATA) + "/" + name);
+}
+
+std::string FileIn(const Game& g, const std::string& name) {
+  return PathInFolder(g.AppDir, name);
+}
+
+void AddSoundFiles(const std::string& folder) {
+  for (std::string_view name : kSoundFiles)
+    WriteBytes(PathInFolder(folder, name), "");
+}
+
+}  // namespace zunpa::testing

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "folder_fixture.h"
+#include "platform/cp932_text.h"
+#include "platform/data_items.h"
+
+namespace zunpa::testing {
+namespace {
+
+TEST(Cp932Text, WhatTheFilesCannotHoldIsReplacedSoItReadsBackAsWritten) {
+  EXPECT_EQ(SanitizeForCp932("ｱｶﾞﾘｰﾀ～①髙"), "ｱｶﾞﾘｰﾀ～①髙");
+  EXPECT_EQ(SanitizeForCp932("say \"hi\""), "say ”hi”");
+  EXPECT_EQ(SanitizeForCp932("a\r\nb\tc"), "a  b c");
+  EXPECT_EQ(SanitizeForCp932("é😀x"), "??x");
+  for (std::string text : {"say \"hi\"", "é😀", "つばめ,二号", "a\nb"}) {
+    const std::string sanitized = SanitizeForCp932(text);
+    const auto bytes = EncodeCp932Lines({QuotedText(text)});
+    ASSERT_TRUE(bytes);
+    const DecodedLines back = DecodeCp932Lines(*bytes);
+    ASSERT_EQ(back.lines.size(), 1u);
+    EXPECT_FALSE(back.fault);
+    EXPECT_EQ(back.lines[0], "\"" + sanitized + "\"");
+  }
+}
+
+TEST(Cp932Text, LinesAreDecodedStrictly) {
+  EXPECT_EQ(DecodeCp932Lines("a\r\nb\nc").lines, (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_EQ(DecodeCp932Lines("\xb1\xb6\r\n").lines, std::vector<std::string>{"ｱｶ"});
+  const DecodedLines nul = DecodeCp932Lines(std::string("ok\r\nbad\0x\r\n", 12));
+  EXPECT_TRUE(nul.fault);
+  EXPECT_EQ(nul.lines, std::vector<std::string>{"ok"});
+  EXPECT_TRUE(DecodeCp932Lines("\x82\xff\r\n").fault);  // not a CP932 pair
+  EXPECT_TRUE(DecodeCp932Lines("abc\x82").fault);       // cut off inside a pair
+  EXPECT_TRUE(DecodeCp932Lines(std::string(kMaxLineBytes + 1, 'x')).fault);
+  EXPECT_FALSE(DecodeCp932Lines(std::string(kMaxLineBytes, 'x')).fault);
+}
+
+TEST(Cp932Text, FilesAreFoundOnlyByTheirExactNameAndReadOnlyUpToTheLimit) {
+  QTemporaryDir dir;
+  const std::string folder = dir.path().toStdString();
+  WriteBytes(PathInFolder(folder, "Score.DAT"), "x");
+  EXPECT_FALSE(FileExistsExactly(folder, "score.dat"));
+  EXPECT_TRUE(FileExistsExactly(folder, "Score.DAT"));
+  WriteBytes(PathInFolder(folder, "big"), std::string(kMaxDataFileBytes + 1, 'a'));
+  EXPECT_FALSE(ReadBoundedFile(PathInFolder(folder, "big")));
+  EXPECT_FALSE(ReadBoundedFile(PathInFolder(folder, "missing")));
+  EXPECT_EQ(PathInFolder("/", "a"), "/a");
+  EXPECT_EQ(PathInFolder("/x/", "a"), "/x/a");
+}
+
+TEST(DataItems, QuotedTextsMayHoldCommas) {
+  const auto items = SplitDataItems("\"a,b\",12,#TRUE#,\"\",8.25");
+  ASSERT_TRUE(items);
+  ASSERT_EQ(items->size(), 5u);
+  EXPECT_EQ(*TextItem((*items)[0]), "a,b");
+  EXPECT_EQ(*IntegerItem((*items)[1], 0, 20), 12);
+  EXPECT_FALSE(IntegerItem((*items)[1], 0, 11));
+  EXPECT_TRUE(*BooleanItem((*items)[2]));
+  EXPECT_EQ(*TextItem((*items)[3]), "");
+  EXPECT_EQ(*DecimalItem((*items)[4]), 8.25);
+  EXPECT_FALSE(SplitDataItems("\"open"));
+  EXPECT_FALSE(SplitDataItems("\"a\"b"));
+  EXPECT_FALSE(DecimalItem({"1e3", false}));
+  EXPECT_FALSE(IntegerItem({"12", true}, 0, 20));
+  EXPECT_FALSE(TextItem({"12", false}));
+}
+
+TEST(DataItems, DecimalsAreWrittenWithoutTrailingZeros) {
+  EXPECT_EQ(DecimalText(9), "9");
+  EXPECT_EQ(DecimalText(8.25), "8.25");
+  EXPECT_EQ(DecimalText(-252), "-252");
+  EXPECT_EQ(DecimalText(-0.0), "0");
+  EXPECT_EQ(DecimalText(10.5), "10.5");
+}
+
+}  // namespace
+}  // namespace zunpa::testing
