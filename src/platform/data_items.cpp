@@ -121,6 +121,10 @@ bool DataCursor::Bool(bool& into) {
 bool DataCursor::Text(std::string& into) {
   const DataItem* item = Next();
   if (!item || !Store(TextItem(*item), into)) return Fail();
+  // What the writers could not write back (a control character) is read as
+  // they would write it.
+  into = SanitizeForCp932(into);
+
   ++next_, ++itemsRead_;
   return true;
 }
