@@ -39,12 +39,22 @@ void CardOutline(QPainter& p, QColor fill, QColor edge) {
   p.drawRoundedRect(r, 4 * kScale, 4 * kScale);
 }
 
-QFont IndexFont(int rank) {
+QFont IndexFont() {
   QFont f(g_fontFamily);
   f.setBold(true);
-  f.setPixelSize(13 * kScale);
-  if (rank == 10) f.setStretch(QFont::ExtraCondensed), f.setLetterSpacing(QFont::PercentageSpacing, 78);
+  f.setPixelSize(15 * kScale);
   return f;
+}
+
+// Draws text centred in `box`, squeezed sideways when it is wider (the 10).
+void DrawFitted(QPainter& p, const QRectF& box, const QString& text) {
+  const double width = p.fontMetrics().horizontalAdvance(text);
+  const double squeeze = std::min(1.0, box.width() / width);
+  p.save();
+  p.translate(box.center().x(), box.top());
+  p.scale(squeeze, 1);
+  p.drawText(QRectF(-width / 2, 0, width, box.height()), Qt::AlignHCenter | Qt::AlignTop, text);
+  p.restore();
 }
 
 // Rank and suit in the top-left corner, and turned round in the bottom-right.
@@ -56,10 +66,11 @@ void DrawIndex(QPainter& p, int suit, int rank) {
       p.rotate(180);
     }
     p.setPen(SuitColour(suit));
-    p.setFont(IndexFont(rank));
-    const QRectF textBox(0, 1.5 * kScale, 13 * kScale, 14 * kScale);
-    p.drawText(textBox, Qt::AlignHCenter | Qt::AlignTop, QString::fromLatin1(kRankText[rank]));
-    DrawSuit(p, suit, QPointF(6.5 * kScale, 20.5 * kScale), 7 * kScale);
+    p.setFont(IndexFont());
+    DrawFitted(p, QRectF(0.8 * kScale, 0.5 * kScale, 11.4 * kScale, 16 * kScale), QString::fromLatin1(kRankText[rank]));
+
+    DrawSuit(p, suit, QPointF(6.5 * kScale, 22 * kScale), 7 * kScale);
+
     p.restore();
   }
 }
