@@ -15,6 +15,7 @@ struct Options {
   bool CardSound = true;   // card.wav on every card played
   bool AutoDetect = true;  // playable marks and the hand total
   bool SuitAutoDetect = true;
+  friend bool operator==(const Options&, const Options&) = default;
 };
 
 // Pause before a computer move, by speed item; none when no item is set.

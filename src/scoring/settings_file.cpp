@@ -34,17 +34,9 @@ void UseValidSeatsAndRoles(Game& g, const Settings& s) {
 }
 
 void ApplyOptions(Game& g, const Settings& s) {
-  Options& o = g.options;
-  o.SuitAutoDetect = s.suitAutoDetect;
-  o.MsgCS = s.msgCS;
-  o.MsgNi = s.msgNi;
-  o.MsgRev = s.msgRev;
-  o.MsgSkip = s.msgSkip;
-  o.MsgAll = s.msgAll;
-  o.Sound = s.sound && g.SoundFilesPresent;
-  o.CardSound = s.cardSound;
-  o.AutoDetect = s.autoDetect;
-  o.SpeedIndex = s.speedIndex >= 0 && s.speedIndex <= 3 ? s.speedIndex : 2;
+  g.options = s.options;
+  g.options.Sound = s.options.Sound && g.SoundFilesPresent;
+  if (s.options.SpeedIndex < 0 || s.options.SpeedIndex > 3) g.options.SpeedIndex = 2;
 }
 
 }  // namespace
@@ -52,14 +44,15 @@ void ApplyOptions(Game& g, const Settings& s) {
 SettingsRead ParseSettings(std::string_view bytes, const Settings& start) {
   SettingsRead out{start, 0, false};
   Settings& v = out.values;
+  Options& o = v.options;
   const DecodedLines decoded = DecodeCp932Lines(bytes);
   DataCursor c(decoded.lines, decoded.fault);
   (void)(c.Line(4) && c.Int(v.roles.SuitChangeRank, -32768, 32767) && c.Int(v.roles.ReverseRank, -32768, 32767) &&
-         c.Int(v.roles.SkipRank, -32768, 32767) && c.Int(v.speedIndex, -32768, 32767) && c.EndOfLine() &&  //
-         c.Line(4) && c.Bool(v.msgCS) && c.Bool(v.msgNi) && c.Bool(v.msgRev) && c.Bool(v.msgSkip) &&
+         c.Int(v.roles.SkipRank, -32768, 32767) && c.Int(o.SpeedIndex, -32768, 32767) && c.EndOfLine() &&  //
+         c.Line(4) && c.Bool(o.MsgCS) && c.Bool(o.MsgNi) && c.Bool(o.MsgRev) && c.Bool(o.MsgSkip) &&
          c.EndOfLine() &&  //
-         c.Line(5) && c.Bool(v.autoDetect) && c.Bool(v.suitAutoDetect) && c.Bool(v.msgAll) && c.Bool(v.sound) &&
-         c.Bool(v.cardSound) && c.EndOfLine() &&  //
+         c.Line(5) && c.Bool(o.AutoDetect) && c.Bool(o.SuitAutoDetect) && c.Bool(o.MsgAll) && c.Bool(o.Sound) &&
+         c.Bool(o.CardSound) && c.EndOfLine() &&  //
          c.Line(5) && c.Text(v.names[0]) && c.Text(v.names[1]) && c.Text(v.names[2]) && c.Text(v.names[3]) &&
          c.Int(v.humanSex, 0, 2) && c.EndOfLine() && c.EndOfFile());
   out.itemsRead = c.ItemsRead();
@@ -68,40 +61,26 @@ SettingsRead ParseSettings(std::string_view bytes, const Settings& start) {
 }
 
 std::vector<std::string> SettingsLines(const Settings& s) {
+  const Options& o = s.options;
   auto n = [](int v) { return std::to_string(v); };
   return {
-      JoinItems({n(s.roles.SuitChangeRank), n(s.roles.ReverseRank), n(s.roles.SkipRank), n(s.speedIndex)}),
-      JoinItems({BooleanText(s.msgCS), BooleanText(s.msgNi), BooleanText(s.msgRev), BooleanText(s.msgSkip)}),
-      JoinItems({BooleanText(s.autoDetect), BooleanText(s.suitAutoDetect), BooleanText(s.msgAll), BooleanText(s.sound),
-                 BooleanText(s.cardSound)}),
+      JoinItems({n(s.roles.SuitChangeRank), n(s.roles.ReverseRank), n(s.roles.SkipRank), n(o.SpeedIndex)}),
+      JoinItems({BooleanText(o.MsgCS), BooleanText(o.MsgNi), BooleanText(o.MsgRev), BooleanText(o.MsgSkip)}),
+      JoinItems({BooleanText(o.AutoDetect), BooleanText(o.SuitAutoDetect), BooleanText(o.MsgAll), BooleanText(o.Sound),
+                 BooleanText(o.CardSound)}),
       JoinItems({QuotedText(s.names[0]), QuotedText(s.names[1]), QuotedText(s.names[2]), QuotedText(s.names[3]),
                  n(s.humanSex)}),
   };
 }
 
 Settings SettingsOf(const Game& g) {
-  const Options& o = g.options;
-  Settings s;
-  s.roles = g.roles;
-  s.speedIndex = o.SpeedIndex;
-  s.msgCS = o.MsgCS;
-  s.msgNi = o.MsgNi;
-  s.msgRev = o.MsgRev;
-  s.msgSkip = o.MsgSkip;
-  s.autoDetect = o.AutoDetect;
-  s.suitAutoDetect = o.SuitAutoDetect;
-  s.msgAll = o.MsgAll;
-  s.sound = o.Sound;
-  s.cardSound = o.CardSound;
-  s.names = g.seats.SeatName;
-  s.humanSex = g.seats.HumanSex;
-  return s;
+  return Settings{g.roles, g.options, g.seats.SeatName, g.seats.HumanSex};
 }
 
 void LoadSettings(Game& g) {
   if (!FileExistsExactly(g.AppDir, std::string(kSettingsFile))) {
     Settings defaults;
-    defaults.sound = g.SoundFilesPresent;
+    defaults.options.Sound = g.SoundFilesPresent;
     ApplyOptions(g, defaults);
     UseValidSeatsAndRoles(g, defaults);
     return;
@@ -111,7 +90,7 @@ void LoadSettings(Game& g) {
   start.roles = {0, 0, 0};
   start.names = {};
   start.humanSex = 0;
-  start.suitAutoDetect = false;
+  start.options.SuitAutoDetect = false;
   const auto bytes = ReadBoundedFile(PathInFolder(g.AppDir, kSettingsFile));
   const SettingsRead read = bytes ? ParseSettings(*bytes, start) : SettingsRead{start, 0, true};
   if (read.fault) {
@@ -119,7 +98,7 @@ void LoadSettings(Game& g) {
     // fault stays in force.
     Inform(g, kReadFault, kProgramTitle, Icon::Exclamation);
     UseValidSeatsAndRoles(g, read.values);
-    g.options.SuitAutoDetect = read.values.suitAutoDetect;
+    g.options.SuitAutoDetect = read.values.options.SuitAutoDetect;
     return;
   }
   ApplyOptions(g, read.values);

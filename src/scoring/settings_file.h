@@ -16,11 +16,10 @@ inline constexpr std::string_view kSettingsFile = "zunpas.ini";
 
 struct Settings {
   Roles roles;
-  int speedIndex = 2;
-  bool msgCS = true, msgNi = true, msgRev = true, msgSkip = true;
-  bool autoDetect = true, suitAutoDetect = true, msgAll = true, sound = true, cardSound = true;
+  Options options;
   std::array<std::string, 4> names = {"ｱｶﾞﾘｰﾀ", "ｳｯｶﾘﾊﾁﾍﾞｴ", "ﾙ･ﾆｭｰﾄﾗ", "Your Name"};
   int humanSex = 1;
+  friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 // What a settings file held, item by item in file order: the items before
