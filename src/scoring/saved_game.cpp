@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <limits>
-#include <set>
 
 #include "engine/notices.h"
 #include "engine/turn_cycle.h"
@@ -23,13 +22,6 @@ bool FourItems(DataCursor& c, Read read) {
   for (int i = 0; i < kSeats; ++i)
     if (!read(i)) return false;
   return c.EndOfLine();
-}
-
-bool ComputerSeatsAreThreeCharacters(const std::array<std::string, kSeats>& names) {
-  std::set<std::string> distinct;
-  for (int i = 0; i < 3; ++i)
-    if (CharacterNamed(names[i])) distinct.insert(names[i]);
-  return distinct.size() == 3;
 }
 
 bool ReadCells(DataCursor& c, std::array<SheetCell, kSeats>& cells) {

@@ -1,5 +1,7 @@
 #include "scoring/seat_names.h"
 
+#include <set>
+
 namespace zunpa {
 namespace {
 
@@ -21,6 +23,13 @@ std::string FirstCharacters(std::string_view text, int count) {
 
 std::string CharactersFrom(std::string_view text, int count) {
   return std::string(text.substr(ByteOffsetOfCharacter(text, count)));
+}
+
+bool ComputerSeatsAreThreeCharacters(const std::array<std::string, kSeats>& names) {
+  std::set<std::string> distinct;
+  for (int i = 0; i < 3; ++i)
+    if (CharacterNamed(names[i])) distinct.insert(names[i]);
+  return distinct.size() == 3;
 }
 
 void SeatComputers(Game& g, const std::array<Character, kSeats>& characters) {

@@ -1,10 +1,9 @@
 #include "scoring/settings_file.h"
 
-#include <set>
-
 #include "engine/notices.h"
 #include "platform/cp932_text.h"
 #include "platform/data_items.h"
+#include "scoring/seat_names.h"
 
 namespace zunpa {
 namespace {
@@ -15,19 +14,10 @@ constexpr std::string_view kReadFault =
 
 const Settings kDefaults{};
 
-bool ComputerSeatsValid(const std::array<std::string, 4>& names) {
-  std::set<std::string> distinct;
-  for (int i = 0; i < 3; ++i) {
-    if (!CharacterNamed(names[i])) return false;
-    distinct.insert(names[i]);
-  }
-  return distinct.size() == 3;
-}
-
 void UseValidSeatsAndRoles(Game& g, const Settings& s) {
   g.roles = RolesValid(s.roles) ? s.roles : kDefaults.roles;
   g.seats.SeatName = s.names;
-  if (!ComputerSeatsValid(s.names))
+  if (!ComputerSeatsAreThreeCharacters(s.names))
     for (int i = 0; i < 3; ++i)
       g.seats.SeatName[i] = kDefaults.names[i];
   g.seats.HumanSex = s.humanSex;

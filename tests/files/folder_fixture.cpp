@@ -24,6 +24,13 @@ std::string Golden(const std::string& name) {
   return ReadBytes(std::string(ZUNPA_TEST_DATA) + "/" + name);
 }
 
+std::string FirstLines(const std::string& bytes, int lines) {
+  std::size_t end = 0;
+  for (int line = 0; line < lines; ++line)
+    end = bytes.find("\r\n", end) + 2;
+  return bytes.substr(0, end);
+}
+
 std::string FileIn(const Game& g, const std::string& name) {
   return PathInFolder(g.AppDir, name);
 }

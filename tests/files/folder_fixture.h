@@ -12,6 +12,8 @@ std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 // A golden file of tests/data.
 std::string Golden(const std::string& name);
+// The first `lines` lines of a CR LF file.
+std::string FirstLines(const std::string& bytes, int lines);
 // A file of the game's folder.
 std::string FileIn(const Game& g, const std::string& name);
 // Every sound file the voices need, empty.

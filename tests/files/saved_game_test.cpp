@@ -129,11 +129,7 @@ TEST_F(SavedGameTest, TiedLeadersLetTheHigherSeatBegin) {
 }
 
 TEST_F(SavedGameTest, ShortFileDoesNotResumeAndChangesNothing) {
-  const std::string golden = Golden("savedata_round5.txt");
-  std::size_t cut = 0;
-  for (int line = 0; line < 50; ++line)
-    cut = golden.find("\r\n", cut) + 2;
-  Put("SaveData.txt", golden.substr(0, cut));
+  Put("SaveData.txt", FirstLines(Golden("savedata_round5.txt"), 50));
   MidGame(9);
   const Scores before = game.scores;
   const std::string sheetCell = game.display.sheet.Cell(1, 3).caption;

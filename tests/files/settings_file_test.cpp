@@ -62,11 +62,7 @@ TEST_F(SettingsFileTest, PopulatedFileReadsAndWritesBackByteForByte) {
 }
 
 TEST_F(SettingsFileTest, ThreeLineFileKeepsTheRolesItReadAndTheMenusAtStartUp) {
-  const std::string golden = Golden("zunpas_populated.ini");
-  std::size_t threeLines = 0;
-  for (int line = 0; line < 3; ++line)
-    threeLines = golden.find("\r\n", threeLines) + 2;
-  Put("zunpas.ini", golden.substr(0, threeLines));
+  Put("zunpas.ini", FirstLines(Golden("zunpas_populated.ini"), 3));
 
   StartUp(game);
   EXPECT_EQ(Notices(), std::vector<std::string>{kFault});
