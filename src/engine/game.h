@@ -34,6 +34,9 @@ struct Game {
   std::string AppDir = ".";
   // Whether the data files of the program folder are read and written.
   bool keepsFiles = false;
+  // A records write during play failed: the records on disk are behind
+  // the ones in memory until a later write succeeds.
+  bool recordsBehind = false;
   std::array<std::string, 10> HiScoreRows;
   std::string HiScoreName;
   // Today as yy/mm/dd; the local calendar unless a test sets a day.

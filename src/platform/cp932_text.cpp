@@ -1,8 +1,6 @@
 #include "platform/cp932_text.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -25,7 +23,7 @@ bool Encodable(const QString& text) {
 
 bool FileExistsExactly(const std::string& folder, const std::string& name) {
   const QDir dir(QString::fromStdString(folder));
-  return dir.entryList(QDir::Files | QDir::Hidden | QDir::System)
+  return dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
       .contains(QString::fromStdString(name), Qt::CaseSensitive);
 }
 
@@ -33,15 +31,6 @@ std::string PathInFolder(const std::string& folder, std::string_view name) {
   std::string path = folder.empty() ? std::string(".") : folder;
   if (path.back() != '/') path += '/';
   return path + std::string(name);
-}
-
-std::optional<std::string> ReadBoundedFile(const std::string& path, std::size_t maxBytes) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  // One byte more than allowed tells an over-size file without reading it all.
-  const QByteArray bytes = file.read(static_cast<qint64>(maxBytes) + 1);
-  if (file.error() != QFileDevice::NoError || static_cast<std::size_t>(bytes.size()) > maxBytes) return std::nullopt;
-  return bytes.toStdString();
 }
 
 DecodedLines DecodeCp932Lines(std::string_view bytes) {
@@ -83,16 +72,6 @@ std::optional<std::string> EncodeCp932Lines(const std::vector<std::string>& line
   }
   if (encoder.hasError()) return std::nullopt;
   return bytes.toStdString();
-}
-
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
 }
 
 std::string SanitizeForCp932(std::string_view utf8) {

@@ -10,16 +10,13 @@
 
 namespace zunpa {
 
-// Our files are a few kilobytes; anything much larger is not one of them.
-constexpr std::size_t kMaxDataFileBytes = 256 * 1024;
 constexpr std::size_t kMaxLineBytes = 4096;
 
-// True only when the folder lists a file of exactly this name (case too).
+// True only when the folder lists an entry of exactly this name (case too).
+// Whatever sits there counts, a FIFO or a folder as well: reading it is then
+// a fault the user is told of, not a silent start from the defaults.
 bool FileExistsExactly(const std::string& folder, const std::string& name);
 std::string PathInFolder(const std::string& folder, std::string_view name);
-
-// The whole file, or nothing when it cannot be read or is over the size.
-std::optional<std::string> ReadBoundedFile(const std::string& path, std::size_t maxBytes = kMaxDataFileBytes);
 
 struct DecodedLines {
   std::vector<std::string> lines;  // the good lines, in UTF-8
@@ -33,10 +30,6 @@ DecodedLines DecodeCp932Lines(std::string_view bytes);
 // Encodes lines as CP932, each ended by CR LF. The texts must be holdable
 // (see SanitizeForCp932); false when one is not.
 std::optional<std::string> EncodeCp932Lines(const std::vector<std::string>& lines);
-// Writes to a temporary file that replaces `path` only once complete, so
-// the previous good file survives any failure.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes);
-
 // What a quoted text of the data files can hold: a double quote becomes
 // "”", a line break or other control character a space, and a character
 // that CP932 lacks "?". Reading back gives exactly the result.

@@ -62,7 +62,7 @@ void EndGame(Game& g) {
   if (g.keepsFiles && g.seats.HumanPlays()) CheckHighScore(g);
   if (g.observer) g.observer->OnGameEnd(g);
   UpdateGameRecords(g);
-  if (g.keepsFiles) WriteRecords(g);
+  if (g.keepsFiles) g.recordsBehind = !WriteRecords(g);
   ResetGame(g);
 }
 

@@ -8,6 +8,7 @@
 #include "engine/notices.h"
 #include "platform/cp932_text.h"
 #include "platform/data_items.h"
+#include "platform/safe_file.h"
 
 namespace zunpa {
 
@@ -21,9 +22,16 @@ namespace {
 constexpr std::string_view kFileFault =
     "エラーをトラップしました。zunpas.exeと同じフォルダにあるscore.datの中身がおかしい可能性があります。"
     "削除してください。";
+// A file that could not be written is not a damaged one: the old file is
+// intact and must not be deleted.
+constexpr std::string_view kWriteFault = "ハイスコアをscore.datに保存できませんでした。";
 
 void ReportFileFault(Game& g) {
   Inform(g, kFileFault, kProgramTitle, Icon::Exclamation);
+}
+
+void WriteHighScoresOrSay(Game& g) {
+  if (!WriteHighScores(g)) Inform(g, kWriteFault, kProgramTitle, Icon::Exclamation);
 }
 
 // points,name,place,date — the name may hold anything, commas included.
@@ -99,8 +107,9 @@ void LoadHighScores(Game& g) {
     if (std::all_of(g.HiScoreRows.begin(), g.HiScoreRows.end(), empty))
       for (int i = 0; i < 10; ++i)
         g.HiScoreRows[i] = std::string(kDefaultHighScoreRows[i]);
+    // Only looking at the table: where the defaults cannot be kept (a
+    // read-only folder) there is nothing to lose and nothing to say.
     WriteHighScores(g);
-
     return;
   }
   const auto bytes = ReadBoundedFile(PathInFolder(g.AppDir, kHighScoreFile));
@@ -110,9 +119,9 @@ void LoadHighScores(Game& g) {
   if (read.fault) ReportFileFault(g);
 }
 
-void WriteHighScores(Game& g) {
+bool WriteHighScores(const Game& g) {
   const auto bytes = EncodeCp932Lines(HighScoreLines(g.HiScoreRows));
-  if (!bytes || !WriteFileAtomically(PathInFolder(g.AppDir, kHighScoreFile), *bytes)) ReportFileFault(g);
+  return bytes && WriteFileAtomically(PathInFolder(g.AppDir, kHighScoreFile), *bytes);
 }
 
 std::string TodayYyMmDd() {
@@ -141,7 +150,7 @@ void CheckHighScore(Game& g) {
   const std::string place = std::to_string(standing) + "位";
   const std::string date = g.today ? g.today() : TodayYyMmDd();
   g.HiScoreRows[p] = std::to_string(total) + "," + SanitizeForCp932(g.HiScoreName) + "," + place + "," + date;
-  WriteHighScores(g);
+  WriteHighScoresOrSay(g);
   ShowHighScores(g);
 }
 
@@ -155,7 +164,7 @@ void ClearHighScores(Game& g) {
   if (Ask(g, "クリアしますか？", Buttons::OkCancel, "ハイスコアの初期化") != Answer::Ok) return;
   for (std::string& row : g.HiScoreRows)
     row = std::string(kClearedRow);
-  WriteHighScores(g);
+  WriteHighScoresOrSay(g);
 }
 
 }  // namespace zunpa

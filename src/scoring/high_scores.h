@@ -29,7 +29,8 @@ HighScoreCells CellsOfRow(std::string_view row);
 std::optional<int> PointsOfRow(std::string_view row);
 
 void LoadHighScores(Game& g);
-void WriteHighScores(Game& g);
+// False when the file could not be written; the previous one is then kept.
+bool WriteHighScores(const Game& g);
 // Offers the user's final total to the table (end of a game).
 void CheckHighScore(Game& g);
 void ShowHighScores(Game& g);

@@ -5,6 +5,7 @@
 #include "engine/notices.h"
 #include "platform/cp932_text.h"
 #include "platform/data_items.h"
+#include "platform/safe_file.h"
 
 namespace zunpa {
 namespace {

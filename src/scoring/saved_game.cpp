@@ -7,6 +7,7 @@
 #include "engine/turn_cycle.h"
 #include "platform/cp932_text.h"
 #include "platform/data_items.h"
+#include "platform/safe_file.h"
 #include "scoring/seat_names.h"
 
 namespace zunpa {
@@ -154,11 +155,15 @@ SavedGame SavedGameOf(const Game& g) {
   return saved;
 }
 
+bool WriteSavedGame(const Game& g) {
+  const auto bytes = EncodeCp932Lines(SavedGameLines(SavedGameOf(g)));
+  return bytes && WriteFileAtomically(PathInFolder(g.AppDir, kSavedGameFile), *bytes);
+}
+
 void SaveGame(Game& g) {
   if (g.busy || !g.display.saveEnabled) return;
   if (Ask(g, "現在までのポイントとラウンドを保存します。", Buttons::OkCancel) != Answer::Ok) return;
-  const auto bytes = EncodeCp932Lines(SavedGameLines(SavedGameOf(g)));
-  if (!bytes || !WriteFileAtomically(PathInFolder(g.AppDir, kSavedGameFile), *bytes)) {
+  if (!WriteSavedGame(g)) {
     Inform(g, "ファイルに保存できませんでした。", kProgramTitle, Icon::Exclamation);
     return;
   }

@@ -30,6 +30,8 @@ std::optional<SavedGame> ParseSavedGame(std::string_view bytes);
 std::vector<std::string> SavedGameLines(const SavedGame& saved);
 
 SavedGame SavedGameOf(const Game& g);
+// False when the file could not be written; the previous one is then kept.
+bool WriteSavedGame(const Game& g);
 // The save command: asks, then writes the file; a failure is reported and
 // the game goes on unchanged.
 void SaveGame(Game& g);

@@ -3,6 +3,7 @@
 #include "engine/notices.h"
 #include "platform/cp932_text.h"
 #include "platform/data_items.h"
+#include "platform/safe_file.h"
 #include "scoring/seat_names.h"
 
 namespace zunpa {

@@ -278,7 +278,7 @@ void SettleRound(Game& g) {
   UpdateTotals(g);
   UpdateRoundRecords(g);
   // Records are kept on disk after every round, so a crash loses nothing.
-  if (g.keepsFiles) WriteRecords(g);
+  if (g.keepsFiles) g.recordsBehind = !WriteRecords(g);
   r.NextStarter = NextStarterAfterRound(r);
   if (g.observer) g.observer->OnRoundEnd(g);
 }

@@ -3,6 +3,8 @@
 #include "engine/deal.h"
 #include "engine/notices.h"
 #include "platform/cp932_text.h"
+#include "platform/safe_file.h"
+#include "scoring/high_scores.h"
 #include "scoring/records_file.h"
 #include "scoring/saved_game.h"
 #include "scoring/settings_file.h"
@@ -24,6 +26,7 @@ void StartUp(Game& g) {
   g.options = Options{};  // the option menus' start-up states
   ResetTable(g);
 
+  RemoveInterruptedWrites(g.AppDir, {kSettingsFile, kRecordsFile, kHighScoreFile, kSavedGameFile});
   LoadRecords(g);
   CheckSoundFiles(g);
   LoadSettings(g);
@@ -33,7 +36,10 @@ void StartUp(Game& g) {
 
 bool SaveSettingsAndRecords(Game& g) {
   const bool settingsWritten = WriteSettings(g);
+  // The records are whole in memory: written now, nothing of an earlier
+  // failed write is lost; not written, the question comes as for any fault.
   const bool recordsWritten = WriteRecords(g);
+  g.recordsBehind = !recordsWritten;
   if (settingsWritten && recordsWritten) return true;
   return Ask(g, "ファイルにデータを書き込みできませんでした。\nこのまま終了しますか？", Buttons::YesNo, kProgramTitle,
              Icon::Information) == Answer::Yes;

@@ -11,6 +11,7 @@ namespace {
 constexpr const char* kFault =
     "エラーをトラップしました。zunpas.exeと同じフォルダにあるscore.datの中身がおかしい可能性があります。"
     "削除してください。";
+constexpr const char* kWriteFault = "ハイスコアをscore.datに保存できませんでした。";
 
 class HighScoresTest : public FolderTest {
  protected:
@@ -138,12 +139,25 @@ TEST_F(HighScoresTest, ShortFileWarnsOnceAndKeepsTheRowsRead) {
   EXPECT_EQ(host.highScoreTables[0][3].points, "");
 }
 
-TEST_F(HighScoresTest, FailedWriteIsReportedAndTheGameGoesOn) {
+TEST_F(HighScoresTest, FailedWriteSaysItCouldNotSaveAndTheGameGoesOn) {
   game.AppDir += "/gone";
   EndWith(100, 1);
-  // Defaults could not be written, nor the new row.
-  EXPECT_EQ(Notices(), (std::vector<std::string>{kFault, kFault, kFault}));
+  // The defaults that could not be kept cost nothing; the new row is news.
+  EXPECT_EQ(Notices(), std::vector<std::string>{kWriteFault});
   EXPECT_EQ(game.HiScoreRows[0], "100,あなた,1位,26/12/07");
+  host.Forget();
+  host.answers = {Answer::Ok};
+  ClearHighScores(game);
+  EXPECT_EQ(Notices(), std::vector<std::string>{kWriteFault});
+}
+
+TEST_F(HighScoresTest, LookingAtTheTableInAFolderThatCannotBeWrittenSaysNothing) {
+  game.AppDir += "/gone";
+  ShowHighScores(game);
+  ShowHighScores(game);
+  EXPECT_TRUE(Notices().empty());
+  ASSERT_EQ(host.highScoreTables.size(), 2u);
+  EXPECT_EQ(host.highScoreTables[1][0].name, "つばめ");
 }
 
 TEST_F(HighScoresTest, GameEndOffersTheTotalBeforeCountingTheGame) {

@@ -3,6 +3,7 @@
 #include "folder_fixture.h"
 #include "platform/cp932_text.h"
 #include "platform/data_items.h"
+#include "platform/safe_file.h"
 
 namespace zunpa::testing {
 namespace {

@@ -1,0 +1,37 @@
+#include "child_process.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <csignal>
+#include <cstdio>
+
+namespace zunpa::testing {
+
+int ExitOfChild(const std::function<int()>& body) {
+  std::fflush(nullptr);
+  const pid_t pid = fork();
+  if (pid == 0) _exit(body());
+  int status = 0;
+  if (pid < 0 || waitpid(pid, &status, 0) != pid) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+void FillTheDisk() {
+  std::signal(SIGXFSZ, SIG_IGN);
+  const rlimit none{0, 0};
+  setrlimit(RLIMIT_FSIZE, &none);
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const QString& name :
+       QDir(QString::fromStdString(folder))
+           .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name))
+    names.push_back(name.toStdString());
+  return names;
+}
+
+}  // namespace zunpa::testing

@@ -1,0 +1,19 @@
+#pragma once
+// Runs a piece of a test in a forked child, where it may fill the disk or
+// be killed without harming the test itself.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zunpa::testing {
+
+// The child's exit status, or 128 + the signal that ended it.
+int ExitOfChild(const std::function<int()>& body);
+// From here on this process may write no byte to any file, as on a full
+// disk: writes fail with an error instead of a signal.
+void FillTheDisk();
+// The names in a folder, sorted.
+std::vector<std::string> NamesIn(const std::string& folder);
+
+}  // namespace zunpa::testing

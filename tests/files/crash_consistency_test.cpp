@@ -1,0 +1,89 @@
+// A writer killed at any moment leaves the old file or the new one, never a
+// damaged one; start-up then reads it without a fault and removes what the
+// killed write left behind.
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <random>
+
+#include "child_process.h"
+#include "folder_fixture.h"
+#include "scoring/high_scores.h"
+#include "scoring/records_file.h"
+#include "scoring/saved_game.h"
+#include "scoring/settings_file.h"
+#include "scoring/start_up.h"
+
+namespace zunpa::testing {
+namespace {
+
+struct Writer {
+  const char* file;
+  void (*setVersion)(Game&, int);
+  bool (*write)(const Game&);
+};
+
+const Writer kWriters[] = {
+    {"zunpas.ini", [](Game& g, int v) { g.options.SpeedIndex = v; }, WriteSettings},
+    {"Save.txt", [](Game& g, int v) { g.records.table[2][5] = 1000 + v; }, WriteRecords},
+    {"score.dat", [](Game& g, int v) { g.HiScoreRows.fill(v ? "1,名前,1位,26/12/08" : "2,,4位,26/12/08"); },
+     WriteHighScores},
+    {"SaveData.txt", [](Game& g, int v) { g.round.RoundNo = 3 + v; }, WriteSavedGame},
+};
+
+class CrashConsistencyTest : public FolderTest, public ::testing::WithParamInterface<Writer> {
+ protected:
+  // The file's bytes in version `v`.
+  std::string BytesOf(int v) {
+    GetParam().setVersion(game, v);
+    EXPECT_TRUE(GetParam().write(game));
+    return Get(GetParam().file);
+  }
+};
+
+TEST_P(CrashConsistencyTest, AKilledWriteLeavesTheOldOrTheNewFile) {
+  const Writer writer = GetParam();
+  const std::string versions[2] = {BytesOf(0), BytesOf(1)};
+  ASSERT_NE(versions[0], versions[1]);
+  std::mt19937 rng(std::hash<std::string>{}(writer.file));
+  int seen[2] = {0, 0}, leftovers = 0;
+  for (int kill = 0; kill < 200; ++kill) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+      for (int v = 0;; v ^= 1) {
+        writer.setVersion(game, v);
+        writer.write(game);
+      }
+    }
+    ASSERT_GT(pid, 0);
+    usleep(std::uniform_int_distribution<useconds_t>(0, 4000)(rng));
+    ::kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+
+    const std::string now = Get(writer.file);
+    ASSERT_TRUE(now == versions[0] || now == versions[1]) << "damaged after kill " << kill;
+    ++seen[now == versions[1]];
+    leftovers += NamesIn(game.AppDir).size() > 1;
+    ScriptedHost quiet;
+    Game next(quiet);
+    next.AppDir = game.AppDir;
+    StartUp(next);
+    ASSERT_TRUE(quiet.MessageTexts().empty()) << "a fault at start-up after kill " << kill;
+    ASSERT_EQ(NamesIn(game.AppDir), std::vector<std::string>{writer.file}) << "a leftover after kill " << kill;
+  }
+  // The kills fell before, between and inside writes.
+  EXPECT_GT(seen[0], 0);
+  EXPECT_GT(seen[1], 0);
+  EXPECT_GT(leftovers, 0) << "no kill fell inside a write";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDataFile, CrashConsistencyTest, ::testing::ValuesIn(kWriters), [](const auto& param) {
+  std::string name = param.param.file;
+  std::erase(name, '.');
+  return name;
+});
+
+}  // namespace
+}  // namespace zunpa::testing
