@@ -66,7 +66,8 @@ TEST(BehaviourSignature, ThirtyWatchedGamesWithARandomUserKeepTheirSignature) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
   SignatureHost user(0x2b992ddfa23249d6ULL, folder.path().toStdString());
-  Game game(user);
+  Session session(user);
+  Game& game = session.game();
   GameCounter counter;
   game.observer = &counter;
   game.watching = true;
@@ -75,7 +76,7 @@ TEST(BehaviourSignature, ThirtyWatchedGamesWithARandomUserKeepTheirSignature) {
   game.today = [] { return std::string("25/03/14"); };
   game.random.Seed(20250314);
   ASSERT_FALSE(game.random.ClockDriven()) << "a clock-driven deal would make every run different";
-  user.SitAt(game);
+  user.SitAt(session);
 
   int ended = 0;
   for (int n = 0; n < kGames; ++n) {

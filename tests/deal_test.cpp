@@ -147,6 +147,7 @@ TEST_F(DealTest, NewGameAnnouncesTheRandomStarterAndDealsRoundOne) {
   host.playerSelections.push_back(setup);
   host.strict = false;
   StartNewGame(game);
+  RunSteps(game);
   EXPECT_EQ(game.seats.playing[3], "つばめ");
   EXPECT_EQ(game.seats.HumanSex, 2);
   EXPECT_EQ(game.seats.character[0], Character::TrickUme);

@@ -16,8 +16,8 @@ TEST_F(DrawTest, UserWithoutATwoDrawsThePenaltyAndThePlayMovesOn) {
   round.DrawPenalty = 4;
   round.CurrentSeat = 3;
   PassTurn(game);
-  game.maxMovesPerRound = 1;  // stop before seat 1's own move
-  RunPendingTurns(game);
+  RunStep(game);  // the user's answer, and no further
+
   EXPECT_EQ(round.HandOf(4).size(), 7);
   EXPECT_EQ(round.DrawPenalty, 0);
   EXPECT_TRUE(host.MessageTexts().empty());

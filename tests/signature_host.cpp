@@ -2,10 +2,6 @@
 
 #include <cmath>
 
-#include "engine/deal.h"
-#include "engine/turn_cycle.h"
-#include "scoring/high_scores.h"
-
 namespace zunpa::testing {
 namespace {
 
@@ -115,7 +111,7 @@ void SignatureHost::Act() {
   const int roll = Below(16);
   if (hand.empty() || roll < 2) {
     Mark(kDraw);
-    PressDraw(g);
+    if (session_->PressDraw()) session_->RunSteps();
   } else if (roll == 2) {
     ClickCode(CodeOf(CardOfNumber(Below(kCardsInPack))));  // any picture on the table
   } else {
@@ -126,14 +122,14 @@ void SignatureHost::Act() {
 void SignatureHost::ClickCode(int code) {
   Mark(kClick);
   Mark(static_cast<std::uint64_t>(code));
-  ClickCard(*game_, SuitOfCode(code), RankOfCode(code));
+  if (session_->ClickCard(SuitOfCode(code), RankOfCode(code))) session_->RunSteps();
 }
 
 bool SignatureHost::StartGame() {
   for (int tries = 0; tries < 100; ++tries) {
     Mark(kNewGame);
     accepted_ = false;
-    StartNewGame(*game_);
+    if (session_->NewGame()) session_->RunSteps();
     if (accepted_) return true;
   }
   return false;
@@ -143,7 +139,7 @@ void SignatureHost::FiddleBetweenGames() {
   switch (Below(4)) {
     case 0:
       Mark(kHighScoreMenu);
-      zunpa::ShowHighScores(*game_);
+      session_->ShowHighScores();
       break;
     case 1:
       Act();  // the controls are locked: the game ignores it
@@ -154,7 +150,7 @@ void SignatureHost::FiddleBetweenGames() {
 }
 
 void SignatureHost::FlipAnOption() {
-  Options& o = game_->options;
+  Options o = game_->options;
   const int which = Below(9);
   Mark(kOption);
   Mark(static_cast<std::uint64_t>(which));
@@ -187,6 +183,7 @@ void SignatureHost::FlipAnOption() {
       o.SuitAutoDetect = !o.SuitAutoDetect;
       break;
   }
+  session_->SetOptions(o);
 }
 
 void SignatureHost::ClickWhileBusy() {
@@ -197,10 +194,10 @@ void SignatureHost::ClickWhileBusy() {
       ClickCode(CodeOf(CardOfNumber(Below(kCardsInPack))));
       break;
     case 1:
-      PressDraw(*game_);
+      if (session_->PressDraw()) session_->RunSteps();
       break;
     default:
-      StartNewGame(*game_);
+      if (session_->NewGame()) session_->RunSteps();
       break;
   }
 }

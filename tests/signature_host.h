@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "engine/game.h"
+#include "session/session.h"
 
 namespace zunpa::testing {
 
@@ -52,8 +53,12 @@ class SignatureHost : public Host {
   };
 
   SignatureHost(std::uint64_t seed, std::string appDir) : rng_(seed), appDir_(std::move(appDir)) {}
-  // The table the user sits at; its display is read at every call.
-  void SitAt(Game& g) { game_ = &g; }
+  // The table the user sits at, through the window's command surface; its
+  // display is read at every call.
+  void SitAt(Session& s) {
+    session_ = &s;
+    game_ = &s.game();
+  }
 
   // One move of the user while the controls are open: mostly a card of the
   // hand, sometimes the draw button, a card that is not in the hand or a
@@ -101,6 +106,7 @@ class SignatureHost : public Host {
 
   std::mt19937_64 rng_;
   std::string appDir_;
+  Session* session_ = nullptr;
   Game* game_ = nullptr;
   bool accepted_ = false;
   Fnv1a hash_;

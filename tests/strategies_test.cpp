@@ -1,5 +1,6 @@
 #include "players/strategies.h"
 
+#include "engine/turn_cycle.h"
 #include "players/computer_turn.h"
 #include "table_builder.h"
 
@@ -105,19 +106,30 @@ TEST_F(ComputerTurnTest, ZunpaskyGoesOutOnlyByAnsweringADrawTwo) {
   EXPECT_EQ(round.OutSeat, 1);
 }
 
-TEST_F(ComputerTurnTest, PausesByTheSpeedSetting) {
+TEST_F(ComputerTurnTest, ThePauseBeforeAMoveIsTheStepsAndFollowsTheSpeedWhenAsked) {
   SetTable(game, {{{203, 204}, {105, 106}, {107, 109}, {301, 303}}}, 411);
-  game.options.SpeedIndex = 0;
-  ComputerTurn(game, 0);
+  round.CurrentSeat = 4;
+  PassTurn(game);
+  const double pauses[] = {0, 0.5, 1, 2};
+  for (int speed = 0; speed < 4; ++speed) {
+    game.options.SpeedIndex = speed;
+    const Step step = NextStep(game);
+    EXPECT_EQ(step.kind, StepKind::ComputerMove);
+    EXPECT_EQ(step.seat, 1);
+    EXPECT_EQ(step.pauseSeconds, pauses[speed]);
+  }
+  game.watching = false;
+  EXPECT_EQ(NextStep(game).pauseSeconds, 0);
+  game.watching = true;
+  RunStep(game);  // the move alone: the driver took no pause
   EXPECT_TRUE(host.OfKind(Event::Pause).empty());
-  game.options.SpeedIndex = 3;
-  ComputerTurn(game, 1);
+  EXPECT_EQ(round.HandOf(1).size(), 3);  // nothing fits the jack of diamonds: it drew
   game.options.SpeedIndex = 1;
-  ComputerTurn(game, 2);
-  const auto pauses = host.OfKind(Event::Pause);
-  ASSERT_EQ(pauses.size(), 2u);
-  EXPECT_EQ(pauses[0].seconds, 2.0);
-  EXPECT_EQ(pauses[1].seconds, 0.5);
+  host.strict = false;
+  RunSteps(game);
+  ASSERT_FALSE(host.events.empty());
+  EXPECT_EQ(host.events[0].kind, Event::Pause);
+  EXPECT_EQ(host.events[0].seconds, 0.5);
 }
 
 }  // namespace

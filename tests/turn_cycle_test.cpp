@@ -38,7 +38,7 @@ TEST_F(TurnCycleTest, UserReachedBySkipIsUnlockedWithoutADrawTwoQuestion) {
   round.SkipPending = true;
   round.DrawPenalty = 2;
   PassTurn(game);
-  RunPendingTurns(game);
+  RunSteps(game);
   EXPECT_TRUE(game.humanInputOpen);
   EXPECT_TRUE(game.display.drawButtonEnabled);
   EXPECT_TRUE(host.MessageTexts().empty());
@@ -51,8 +51,7 @@ TEST_F(TurnCycleTest, UserAfterATwoIsAskedToAnswerIt) {
   round.SelRank = 2;
   PlayCard(game);
   host.answers = {Answer::No};
-  game.maxMovesPerRound = 2;  // seat 3's play, then the user's answer
-  RunPendingTurns(game);
+  RunStep(game);  // the user's answer, and no further
   EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"２が１枚あります。出しますか？", "2枚めくります。"}));
   EXPECT_EQ(round.HandOf(4).size(), 4);
   EXPECT_FALSE(game.humanInputOpen);
@@ -122,6 +121,7 @@ TEST_F(TurnCycleTest, RoundEndingAmongComputersLeadsStraightIntoTheNext) {
   round.NextStarter = 0;
   UnlockHumanInput(game);
   ClickCard(game, kClub, 5);  // seat 1 then goes out with the 6 of clubs
+  RunSteps(game);
   EXPECT_EQ(round.RoundNo, 6);
   ASSERT_EQ(host.roundResults.size(), 1u);
   EXPECT_EQ(host.roundResults[0].roundNo, 5);

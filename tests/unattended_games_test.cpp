@@ -93,6 +93,7 @@ TEST(UnattendedGames, TwoThousandSeededGamesKeepEveryRule) {
       cast[i] = static_cast<Character>((n + i * (1 + n % 5)) % kCharacterCount);
     SeatComputers(game, cast);
     BeginNewGame(game);
+    RunSteps(game);
     stalled += game.stalledRounds;
     ASSERT_FALSE(::testing::Test::HasFailure()) << "game " << n;
   }
@@ -127,6 +128,7 @@ class RandomUser : public ScriptedHost {
       const int code = hand[static_cast<int>(rng_() % hand.size())];
       ClickCard(g, SuitOfCode(code), RankOfCode(code));
     }
+    RunSteps(g);
   }
 
  private:
@@ -143,6 +145,7 @@ TEST(UnattendedGames, GamesWithARandomUserKeepEveryRule) {
     game.random.Seed(DeriveSeed(77, n));
     game.seats.SeatName = {"ﾄﾘｯｸ･ｳﾒ", "ｷ･ｵｰｸﾏﾝ", "ｳｯｶﾘﾊﾁﾍﾞｴ", "あなた"};
     BeginNewGame(game);
+    RunSteps(game);
     for (int actions = 0; checker.games == 0 && actions < 100000; ++actions) {
       ASSERT_TRUE(game.humanInputOpen) << "the user must be able to act while the game runs";
       user.Act(game);

@@ -11,7 +11,6 @@
 namespace zunpa {
 
 void StartNewGame(Game& g) {
-  if (g.busy) return;
   SeatSetup setup{g.seats.SeatName, g.seats.HumanSex};
   const bool accepted = g.host->SelectPlayers(setup);
   // The computer seats stay as chosen even when the dialog ends with Cancel.
@@ -20,9 +19,7 @@ void StartNewGame(Game& g) {
   if (!accepted) return;
   g.seats.SeatName[3] = setup.names[3];
   g.seats.HumanSex = setup.humanSex;
-  g.busy = true;
   BeginNewGame(g);
-  g.busy = false;
 }
 
 void BeginNewGame(Game& g) {
@@ -38,7 +35,7 @@ void BeginNewGame(Game& g) {
   }
   ShowSeatNames(g);
   ResetTable(g);
-  RunRoundDriver(g);
+  StartRound(g);
 }
 
 void ResetTable(Game& g) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "engine/flag_scope.h"
 #include "engine/notices.h"
 #include "engine/play.h"
 #include "engine/play_observer.h"
@@ -48,10 +49,9 @@ bool DrawCard(Game& g, int listIndex) {
 }
 
 void DrawPenaltyCards(Game& g, int listIndex, int count) {
-  g.penaltyDrawing = true;
+  const FlagScope drawing(g.penaltyDrawing);
   for (int n = 0; n < count; ++n)
     if (!DrawCard(g, listIndex)) break;
-  g.penaltyDrawing = false;
 }
 
 namespace {

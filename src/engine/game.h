@@ -64,9 +64,6 @@ struct Game {
   int maxMovesPerRound = 0;
   int movesThisRound = 0;
   long stalledRounds = 0;
-  // True while a user command runs the game, so the window can refuse
-  // game-changing commands in the meantime.
-  bool busy = false;
 };
 
 }  // namespace zunpa

@@ -58,8 +58,8 @@ void AnnounceStarter(Game& g) {
   }
 }
 
-// Deals one round and plays it until the user is to move or it has ended.
-void PlayRound(Game& g) {
+// Deals one round and hands the first move over.
+void DealRound(Game& g) {
   RoundState& r = g.round;
   if (g.watching) g.display.roundCaption = "第" + std::to_string(r.RoundNo) + "ラウンド";
   ResetTable(g);
@@ -69,17 +69,41 @@ void PlayRound(Game& g) {
   g.movesThisRound = 0;
   r.CurrentSeat = SeatBeforeFirstMover(g, r.NextStarter);
   PassTurn(g);
-  RunPendingTurns(g);
+  // A round under way is begun again only after the reset question.
+  if (!r.RoundOver()) r.NextStarter = 0;
 }
 
-// The round reached the turn cap: it is abandoned and dealt again.
-bool AbandonStalledRound(Game& g) {
-  if (g.maxMovesPerRound == 0 || g.movesThisRound < g.maxMovesPerRound || g.round.RoundOver()) return false;
+// The round just decided (or abandoned) is followed by the next one, or by
+// the end of the game.
+void OpenRound(Game& g) {
+  MoveBar(g, g.round.NextStarter);
+  AnnounceStarter(g);
+  if (g.round.RoundNo >= kGameOverRound) {
+    EndGame(g);
+    return;
+  }
+  DealRound(g);
+}
+
+bool RoundStalled(const Game& g) {
+  return g.maxMovesPerRound != 0 && g.movesThisRound >= g.maxMovesPerRound && !g.round.RoundOver();
+}
+
+// The round reached the move cap: it is abandoned and dealt again.
+void AbandonStalledRound(Game& g) {
   ++g.stalledRounds;
   g.pendingSeat = 0;
   if (g.observer) g.observer->OnRoundStalled(g);
   ChooseRandomStarter(g);
-  return true;
+}
+
+// The user's turn needs no step of its own: the controls open at once.
+void OpenUserTurnIfDue(Game& g) {
+  const int seat = g.pendingSeat;
+  if (seat == 0 || g.round.RoundOver() || RoundStalled(g) || !g.seats.IsHuman(seat)) return;
+  if (!g.pendingBySkip && g.round.DrawPenalty != 0) return;  // the draw-two question comes first
+  g.pendingSeat = 0;
+  UnlockHumanInput(g);
 }
 
 }  // namespace
@@ -89,22 +113,61 @@ int NextSeat(int seat, bool reversed, bool skip) {
   return skip ? SeatAfter(next, reversed) : next;
 }
 
+bool StartRound(Game& g) {
+  if (!ResolveStarter(g)) return false;
+  OpenRound(g);
+  OpenUserTurnIfDue(g);
+  return true;
+}
+
 void RunRoundDriver(Game& g) {
-  RoundState& r = g.round;
-  if (!ResolveStarter(g)) return;
-  for (;;) {
-    MoveBar(g, r.NextStarter);
-    AnnounceStarter(g);
-    if (r.RoundNo >= kGameOverRound) {
-      EndGame(g);
+  if (StartRound(g)) RunSteps(g);
+}
+
+Step NextStep(const Game& g) {
+  const RoundState& r = g.round;
+  if (r.RoundNo < 1 || r.RoundNo >= kGameOverRound) return {};
+  if (r.RoundOver()) return {r.RoundNo + 1 >= kGameOverRound ? StepKind::GameEnd : StepKind::Deal};
+  if (RoundStalled(g)) return {StepKind::Deal};
+  const int seat = g.pendingSeat;
+  if (seat == 0) return {};
+  if (g.seats.IsHuman(seat))
+    return !g.pendingBySkip && r.DrawPenalty != 0 ? Step{StepKind::DrawTwoQuestion, seat} : Step{};
+  return {StepKind::ComputerMove, seat, g.watching ? ComputerPauseSeconds(g.options.SpeedIndex) : 0.0};
+}
+
+void RunStep(Game& g) {
+  const Step step = NextStep(g);
+  switch (step.kind) {
+    case StepKind::None:
       return;
-    }
-    PlayRound(g);
-    if (AbandonStalledRound(g)) continue;
-    if (!r.RoundOver()) break;
-    ResolveStarter(g);
+    case StepKind::ComputerMove:
+      g.pendingSeat = 0;
+      ComputerTurn(g, step.seat - 1);
+      break;
+    case StepKind::DrawTwoQuestion:
+      g.pendingSeat = 0;
+      AnswerDrawTwo(g, step.seat - 1);
+      break;
+    case StepKind::Deal:
+    case StepKind::GameEnd:
+      if (RoundStalled(g)) {
+        AbandonStalledRound(g);
+      } else {
+        ResolveStarter(g);
+      }
+      OpenRound(g);
+      break;
   }
-  r.NextStarter = 0;
+  OpenUserTurnIfDue(g);
+}
+
+void RunSteps(Game& g) {
+  OpenUserTurnIfDue(g);
+  for (Step step = NextStep(g); step.kind != StepKind::None; step = NextStep(g)) {
+    if (step.pauseSeconds > 0) g.host->Pause(step.pauseSeconds);
+    RunStep(g);
+  }
 }
 
 void PassTurn(Game& g) {
@@ -127,23 +190,6 @@ void PassTurn(Game& g) {
   MoveBar(g, next);
   g.pendingSeat = next;
   g.pendingBySkip = skip;
-}
-
-void RunPendingTurns(Game& g) {
-  RoundState& r = g.round;
-  while (g.pendingSeat != 0 && !r.RoundOver()) {
-    if (g.maxMovesPerRound != 0 && g.movesThisRound >= g.maxMovesPerRound) return;
-    const int seat = g.pendingSeat;
-    const bool bySkip = g.pendingBySkip;
-    g.pendingSeat = 0;
-    if (!g.seats.IsHuman(seat)) {
-      ComputerTurn(g, seat - 1);
-    } else if (!bySkip && r.DrawPenalty != 0) {
-      AnswerDrawTwo(g, seat - 1);
-    } else {
-      UnlockHumanInput(g);
-    }
-  }
 }
 
 void LockHumanInput(Game& g) {
@@ -183,35 +229,24 @@ void ShowHandTotal(Game& g) {
   DisplayChanged(g);
 }
 
-namespace {
-
-// Runs one action of the user and whatever it sets going.
-template <typename Action>
-void RunUserAction(Game& g, Action action) {
-  g.busy = true;
-  action();
-  RunPendingTurns(g);
-  if (g.round.RoundOver()) RunRoundDriver(g);
-  g.busy = false;
+bool UserMayMove(const Game& g) {
+  return g.humanInputOpen && g.seats.HumanPlays();
 }
 
-}  // namespace
-
 void ClickCard(Game& g, int suit, int rank) {
-  if (!g.humanInputOpen || !g.seats.HumanPlays() || g.busy) return;
-  if (!g.round.HandOf(4).Contains(CodeOf(suit, rank))) return;
-  RunUserAction(g, [&] {
-    RoundState& r = g.round;
-    r.SelSuit = suit;
-    r.CurrentSeat = 4;
-    r.SelRank = rank;
-    PlayCard(g);
-  });
+  if (!UserMayMove(g) || !g.round.HandOf(4).Contains(CodeOf(suit, rank))) return;
+  RoundState& r = g.round;
+  r.SelSuit = suit;
+  r.CurrentSeat = 4;
+  r.SelRank = rank;
+  PlayCard(g);
+  OpenUserTurnIfDue(g);
 }
 
 void PressDraw(Game& g) {
-  if (!g.humanInputOpen || !g.seats.HumanPlays() || g.busy) return;
-  RunUserAction(g, [&] { DrawCard(g, 3); });
+  if (!UserMayMove(g)) return;
+  DrawCard(g, 3);
+  OpenUserTurnIfDue(g);
 }
 
 }  // namespace zunpa

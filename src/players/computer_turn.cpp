@@ -18,10 +18,6 @@ SeatView ViewOfSeat(const Game& g, int seat) {
 void ComputerTurn(Game& g, int listIndex) {
   RoundState& r = g.round;
   const int seat = listIndex + 1;
-  if (g.watching) {
-    const double pause = ComputerPauseSeconds(g.options.SpeedIndex);
-    if (pause > 0) g.host->Pause(pause);
-  }
   const auto& character = g.seats.character[listIndex];
   if (!character) return;
   if (r.SelRank == kDrawTwoRank) {

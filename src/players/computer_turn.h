@@ -1,6 +1,6 @@
 #pragma once
-// A computer seat's move: the pause, then the common protocol and the
-// character's own choice.
+// A computer seat's move: the common protocol and the character's own
+// choice. The pause before it is the step driver's.
 
 #include "engine/game.h"
 #include "players/seat_view.h"

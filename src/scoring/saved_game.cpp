@@ -161,7 +161,7 @@ bool WriteSavedGame(const Game& g) {
 }
 
 void SaveGame(Game& g) {
-  if (g.busy || !g.display.saveEnabled) return;
+  if (!g.display.saveEnabled) return;
   if (Ask(g, "現在までのポイントとラウンドを保存します。", Buttons::OkCancel) != Answer::Ok) return;
   if (!WriteSavedGame(g)) {
     Inform(g, "ファイルに保存できませんでした。", kProgramTitle, Icon::Exclamation);
@@ -171,7 +171,6 @@ void SaveGame(Game& g) {
 }
 
 void ContinueGame(Game& g) {
-  if (g.busy) return;
   if (Ask(g, "前回保存時のつづきからはじめます。", Buttons::OkCancel) != Answer::Ok) return;
   std::optional<SavedGame> saved;
   if (FileExistsExactly(g.AppDir, std::string(kSavedGameFile)))
@@ -180,10 +179,8 @@ void ContinueGame(Game& g) {
     Inform(g, "ファイルがありません！");
     return;
   }
-  g.busy = true;
   Apply(g, *saved);
-  RunRoundDriver(g);
-  g.busy = false;
+  StartRound(g);
 }
 
 }  // namespace zunpa

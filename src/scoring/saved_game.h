@@ -36,7 +36,8 @@ bool WriteSavedGame(const Game& g);
 // the game goes on unchanged.
 void SaveGame(Game& g);
 // The continue command: asks, reads and checks the whole file, and only
-// then replaces the game and deals the saved round again.
+// then replaces the game and deals the saved round again; its moves are
+// the steps that follow.
 void ContinueGame(Game& g);
 
 // Score-sheet colours in the files: red + 256 green + 65536 blue, or a

@@ -7,6 +7,7 @@
 
 #include "engine/deal.h"
 #include "engine/game.h"
+#include "engine/turn_cycle.h"
 #include "text_host.h"
 
 int main(int argc, char** argv) {
@@ -28,5 +29,6 @@ int main(int argc, char** argv) {
   game.seats.SeatName = {"ｱｶﾞﾘｰﾀ", "ﾄﾘｯｸ･ｳﾒ", "ｷ･ｵｰｸﾏﾝ", "ｽﾞﾝﾊﾟｽｷｲ"};
   game.seats.character[3] = Character::Zunpasky;
   BeginNewGame(game);
+  RunSteps(game);
   return 0;
 }

@@ -8,6 +8,7 @@
 
 #include "engine/deal.h"
 #include "engine/game.h"
+#include "engine/turn_cycle.h"
 #include "game_recorder.h"
 #include "platform/silent_host.h"
 #include "scoring/seat_names.h"
@@ -25,6 +26,7 @@ void PlayOneGame(const SimOptions& options, long index, GameRecorder& recorder, 
   SeatComputers(game, options.players);
   recorder.StartGame(game, index, log);
   BeginNewGame(game);
+  RunSteps(game);
 }
 
 RunStats RunGames(const SimOptions& options, std::ostream* log) {

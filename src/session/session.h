@@ -1,0 +1,80 @@
+#pragma once
+// The one surface the window calls. It owns the game, knows when the game
+// is busy (a step running or computer moves pending) and refuses the
+// game-changing commands then; a stop ends a running chain at once.
+
+#include <functional>
+
+#include "engine/game.h"
+#include "engine/turn_cycle.h"
+#include "session/guarded_host.h"
+
+namespace zunpa {
+
+enum class StopOutcome {
+  Ended,    // settings and records are written (or the user let them go): the program may end
+  Stays,    // a write failed and the user chose to stay
+  Pending,  // inside a step: it unwinds first, then the stop listener hears the outcome
+};
+
+class Session {
+ public:
+  explicit Session(Host& host);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  Game& game() { return game_; }
+  const Game& game() const { return game_; }
+
+  // Start-up of the program folder (records, settings, "つづき").
+  void StartUp();
+
+  // The game-changing commands: false when refused (busy, or stopped).
+  bool NewGame();
+  bool Continue();
+  bool Save();
+  bool ClickCard(int suit, int rank);
+  bool PressDraw();
+
+  // Usable at any time. New card roles take effect from the next card
+  // played: during a step they wait for its end.
+  void SetRoles(const Roles& roles);
+  void SetOptions(const Options& options);
+  void ShowHighScores();
+
+  // Exit and the close box.
+  StopOutcome Stop();
+  bool Stopped() const { return stopped_; }
+
+  bool Busy() const;
+  Step NextStep() const;
+  // The step NextStep names; nothing when stopped or a step is running.
+  void RunStep();
+  // The headless driver: pause, step, pause, step, until the user must act.
+  // A command from inside a pause is taken as between steps.
+  void RunSteps();
+
+  void OnBusyChanged(std::function<void(bool)> listener) { busyListener_ = std::move(listener); }
+  void OnStopped(std::function<void(StopOutcome)> listener) { stopListener_ = std::move(listener); }
+
+ private:
+  template <typename Action>
+  void Run(Action action);
+  bool MayChangeGame() const { return !Busy() && !stopped_ && !stopRequested_; }
+  StopOutcome FinishStop(bool stepUnwound);
+  void AbandonUnwoundGame();
+  void NotifyBusy();
+
+  bool stopRequested_ = false;
+  bool stopped_ = false;
+  bool stepRunning_ = false;
+  bool lastBusy_ = false;
+  std::optional<Roles> deferredRoles_;
+  Host& inner_;
+  GuardedHost guard_;
+  Game game_;
+  std::function<void(bool)> busyListener_;
+  std::function<void(StopOutcome)> stopListener_;
+};
+
+}  // namespace zunpa
