@@ -3,10 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "engine/deal.h"
-#include "engine/game.h"
 #include "game_recorder.h"
-#include "platform/silent_host.h"
+#include "rules/deal.h"
+#include "rules/game.h"
+#include "rules/silent_host.h"
 #include "sim_runner.h"
 
 namespace {

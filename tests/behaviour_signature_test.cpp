@@ -10,7 +10,8 @@
 #include <cstdint>
 #include <ios>
 
-#include "engine/play_observer.h"
+#include "files/data_files.h"
+#include "rules/play_observer.h"
 #include "signature_host.h"
 
 namespace zunpa::testing {
@@ -37,7 +38,7 @@ void ChooseSettings(Game& g, int n) {
   Options& o = g.options;
   o.SpeedIndex = n % 4;
   o.Sound = n % 3 != 2;
-  g.SoundFilesPresent = n % 3 != 1;
+  g.files.SoundFilesPresent = n % 3 != 1;
   const int messagesOff = n % 6;  // 0 none, 1 all, 2.. one each
   o.MsgAll = messagesOff != 1;
   o.MsgCS = messagesOff != 1 && messagesOff != 2;
@@ -56,7 +57,7 @@ bool PlayWholeGame(Game& g, SignatureHost& user, const GameCounter& counter) {
   const int gamesBefore = counter.games;
   if (!user.StartGame()) return false;
   for (int actions = 0; counter.games == gamesBefore; ++actions) {
-    if (actions == kActionsPerGame || !g.humanInputOpen) return false;
+    if (actions == kActionsPerGame || !g.flow.humanInputOpen) return false;
     user.Act();
   }
   return true;
@@ -71,9 +72,9 @@ TEST(BehaviourSignature, ThirtyWatchedGamesWithARandomUserKeepTheirSignature) {
   GameCounter counter;
   game.observer = &counter;
   game.watching = true;
-  game.AppDir = folder.path().toStdString();
-  game.keepsFiles = true;
-  game.today = [] { return std::string("25/03/14"); };
+  game.files.AppDir = folder.path().toStdString();
+  game.files.folder = &DataFiles();
+  game.files.today = [] { return std::string("25/03/14"); };
   game.random.Seed(20250314);
   ASSERT_FALSE(game.random.ClockDriven()) << "a clock-driven deal would make every run different";
   user.SitAt(session);

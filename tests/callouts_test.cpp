@@ -1,6 +1,6 @@
-#include "engine/notices.h"
-#include "engine/play.h"
-#include "engine/turn_cycle.h"
+#include "flow/turn_cycle.h"
+#include "rules/notices.h"
+#include "rules/play.h"
 #include "table_builder.h"
 
 namespace zunpa::testing {
@@ -33,7 +33,7 @@ TEST_F(CalloutTest, VoicesNeedTheSwitchAndEverySoundFile) {
   EXPECT_EQ(calls[0].title, "./skip_n.wav");
   EXPECT_EQ(calls[0].seconds, 0);
 
-  game.SoundFilesPresent = false;
+  game.files.SoundFilesPresent = false;
   host.Forget();
   SetTable(game, {{{101, 113}, {208, 213}, {301}, {402, 410}}}, 405);
   Play(4, 410);
@@ -42,7 +42,7 @@ TEST_F(CalloutTest, VoicesNeedTheSwitchAndEverySoundFile) {
 
 TEST_F(CalloutTest, EachCharacterSpeaksInItsOwnVoice) {
   game.options.Sound = true;
-  game.AppDir = "/opt/zunpa/";
+  game.files.AppDir = "/opt/zunpa/";
   SetCharacters(game, {Character::Zunpasky, Character::KiOokuman, Character::TrickUme});
   SetTable(game, {{{108, 113}, {208, 213}, {308, 312}, {402, 412}}}, 105);
   Play(1, 108);

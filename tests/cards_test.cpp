@@ -1,9 +1,9 @@
-#include "engine/cards.h"
+#include "rules/cards.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/hand.h"
-#include "engine/roles.h"
+#include "rules/hand.h"
+#include "rules/roles.h"
 
 namespace zunpa {
 namespace {

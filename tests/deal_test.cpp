@@ -1,8 +1,9 @@
-#include "engine/deal.h"
+#include "rules/deal.h"
 
 #include <set>
 
-#include "engine/turn_cycle.h"
+#include "flow/new_game.h"
+#include "flow/turn_cycle.h"
 #include "table_builder.h"
 
 namespace zunpa::testing {
@@ -29,7 +30,7 @@ class DealTest : public TableTest {
   int FirstMover(int starter) {
     round.CurrentSeat = SeatBeforeFirstMover(game, starter);
     PassTurn(game);
-    return game.pendingSeat;
+    return game.flow.pendingSeat;
   }
 };
 
@@ -120,7 +121,7 @@ TEST_F(DealTest, OpeningReverseStartsWithTheStarterGoingBackwards) {
   EXPECT_EQ(FirstMover(1), 1);
   round.CurrentSeat = 1;
   PassTurn(game);
-  EXPECT_EQ(game.pendingSeat, 4);
+  EXPECT_EQ(game.flow.pendingSeat, 4);
 }
 
 TEST_F(DealTest, PlainOpeningCardLetsTheStarterBegin) {
@@ -161,7 +162,7 @@ TEST_F(DealTest, NewGameAnnouncesTheRandomStarterAndDealsRoundOne) {
   EXPECT_EQ(game.display.sheet.Cell(4, 0).caption, "");
   EXPECT_EQ(game.display.seats[1].nameColour, 0x00FFFFu);
   // Either the user is to move now, or the first round already ended.
-  EXPECT_TRUE(game.humanInputOpen || round.RoundNo > 1);
+  EXPECT_TRUE(game.flow.humanInputOpen || round.RoundNo > 1);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
-#include "engine/draw.h"
+#include "rules/draw.h"
 
 #include <set>
 
-#include "engine/turn_cycle.h"
+#include "flow/draw_two.h"
+#include "flow/turn_cycle.h"
+#include "rules/table_display.h"
 #include "table_builder.h"
 
 namespace zunpa::testing {
@@ -21,7 +23,7 @@ TEST_F(DrawTest, UserWithoutATwoDrawsThePenaltyAndThePlayMovesOn) {
   EXPECT_EQ(round.HandOf(4).size(), 7);
   EXPECT_EQ(round.DrawPenalty, 0);
   EXPECT_TRUE(host.MessageTexts().empty());
-  EXPECT_EQ(game.pendingSeat, 1);
+  EXPECT_EQ(game.flow.pendingSeat, 1);
   EXPECT_EQ(round.SelRank, 0);
 }
 
@@ -57,7 +59,7 @@ TEST_F(DrawTest, UserDecliningATwoDrawsThePenaltyWhateverTheMessages) {
   EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"２が１枚あります。出しますか？", "8枚めくります。"}));
   EXPECT_EQ(round.HandOf(4).size(), 10);
   EXPECT_EQ(round.DrawPenalty, 0);
-  EXPECT_EQ(game.pendingSeat, 1);
+  EXPECT_EQ(game.flow.pendingSeat, 1);
 }
 
 TEST_F(DrawTest, ComputerAnswersWithItsLastTwoOrSaysItHasNone) {
@@ -73,7 +75,7 @@ TEST_F(DrawTest, ComputerAnswersWithItsLastTwoOrSaysItHasNone) {
   EXPECT_EQ(round.HandOf(2).size(), 6);
   EXPECT_EQ(round.DrawPenalty, 0);
   EXPECT_EQ(host.Callouts(), (std::vector<std::string>{"500@1", "501@2"}));
-  EXPECT_EQ(game.pendingSeat, 3);
+  EXPECT_EQ(game.flow.pendingSeat, 3);
 }
 
 TEST_F(DrawTest, EmptyStockIsRebuiltFromTheFreeCards) {
@@ -134,11 +136,12 @@ TEST_F(DrawTest, WithNoFreeCardTheDrawTakesNothingAndTheMoveGoesOn) {
   round.stock.StockCount = 0;
   const int before = round.HandOf(4).size();
   round.CurrentSeat = 4;
-  EXPECT_FALSE(DrawCard(game, 3));
+  UnlockHumanInput(game);
+  PressDraw(game);
   EXPECT_EQ(round.HandOf(4).size(), before);
   EXPECT_EQ(round.stock.StockCount, 0);
   EXPECT_EQ(round.SelRank, 0);
-  EXPECT_EQ(game.pendingSeat, 1);
+  EXPECT_EQ(game.flow.pendingSeat, 1);
   EXPECT_TRUE(host.MessageTexts().empty());
 }
 
@@ -152,7 +155,7 @@ TEST_F(DrawTest, WithNoFreeCardAPenaltyStopsEarly) {
   EXPECT_EQ(round.HandOf(1).size(), before);
   EXPECT_EQ(round.DrawPenalty, 0);
   EXPECT_EQ(host.Callouts(), std::vector<std::string>{"501@1"});
-  EXPECT_EQ(game.pendingSeat, 2);
+  EXPECT_EQ(game.flow.pendingSeat, 2);
 }
 
 TEST_F(DrawTest, StockRebuiltAfterAZunpaKeepsTheCalledOnCardOut) {
@@ -178,7 +181,7 @@ TEST_F(DrawTest, PenaltyDrawnAfterTheRoundLiesFaceUpBesideTheHand) {
   EXPECT_TRUE(p.faceUp);
   EXPECT_EQ(p.left, 3500 + 250 * 2);
   EXPECT_EQ(p.top, 1980);
-  EXPECT_EQ(game.pendingSeat, 0);
+  EXPECT_EQ(game.flow.pendingSeat, 0);
   EXPECT_EQ(round.HandOf(3).size(), 3);
 }
 
@@ -186,11 +189,12 @@ TEST_F(DrawTest, UsersDrawIsShownFaceUpAndEndsTheMove) {
   SetTable(game, {{{103, 104}, {105, 106}, {107, 109}, {301, 303}}}, 302);
   const Card top = round.stock.Deck[round.stock.StockCount - 1];
   round.CurrentSeat = 0;
-  DrawCard(game, 3);
+  UnlockHumanInput(game);
+  PressDraw(game);
   EXPECT_TRUE(game.display.Card(top.suit, top.rank).faceUp);
   EXPECT_EQ(game.display.Card(top.suit, top.rank).top, 4860);
   EXPECT_EQ(round.CurrentSeat, 4);
-  EXPECT_EQ(game.pendingSeat, 1);
+  EXPECT_EQ(game.flow.pendingSeat, 1);
   EXPECT_EQ(game.display.handTotal, std::to_string(round.HandTotal(4)));
 }
 

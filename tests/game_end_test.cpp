@@ -1,6 +1,6 @@
-#include "scoring/game_end.h"
+#include "flow/game_end.h"
 
-#include "engine/turn_cycle.h"
+#include "flow/turn_cycle.h"
 #include "scoring/round_records.h"
 #include "table_builder.h"
 

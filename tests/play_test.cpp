@@ -1,6 +1,6 @@
-#include "engine/play.h"
+#include "rules/play.h"
 
-#include "engine/turn_cycle.h"
+#include "flow/turn_cycle.h"
 #include "table_builder.h"
 
 namespace zunpa::testing {
@@ -19,13 +19,13 @@ TEST_F(PlayTest, CardMustMatchThePileBySuitOrRank) {
   EXPECT_EQ(round.PileRank, 7);
   EXPECT_EQ(round.stock.StockCount, stock);
   EXPECT_EQ(round.pileLog.size(), 1);
-  EXPECT_TRUE(game.humanInputOpen);
+  EXPECT_TRUE(game.flow.humanInputOpen);
   EXPECT_TRUE(host.MessageTexts().empty());
 
   Play(4, 307);
   EXPECT_EQ(round.PileSuit, kClub);
   EXPECT_EQ(round.pileLog.size(), 2);
-  EXPECT_EQ(game.pendingSeat, 1);
+  EXPECT_EQ(game.flow.pendingSeat, 1);
   SetTable(game, {{{101, 113}, {103, 112}, {105, 106}, {307, 202, 111}}}, 207);
   Play(4, 202);
   EXPECT_EQ(round.DrawPenalty, 2);
@@ -65,7 +65,7 @@ TEST_F(PlayTest, TwoReversesRestoreTheDirectionAndTheDownArrow) {
   Play(1, 108);
   EXPECT_TRUE(round.Reversed);
   EXPECT_TRUE(game.display.arrowUp);
-  EXPECT_EQ(game.pendingSeat, 4);
+  EXPECT_EQ(game.flow.pendingSeat, 4);
   Play(2, 208);
   EXPECT_FALSE(round.Reversed);
   EXPECT_FALSE(game.display.arrowUp);
@@ -77,7 +77,7 @@ TEST_F(PlayTest, MessageSwitchesSilenceOnlyTheCallout) {
   SetTable(game, {{{110, 113}, {208, 213}, {101}, {102}}}, 105);
   Play(1, 110);
   EXPECT_TRUE(host.Callouts().empty());
-  EXPECT_EQ(game.pendingSeat, 3);
+  EXPECT_EQ(game.flow.pendingSeat, 3);
   EXPECT_EQ(round.CurrentSeat, 0);
 }
 
@@ -86,7 +86,7 @@ TEST_F(PlayTest, GoingOutWithASkipEndsTheRound) {
   Play(1, 110);
   EXPECT_EQ(round.OutSeat, 1);
   EXPECT_FALSE(round.SkipPending);
-  EXPECT_EQ(game.pendingSeat, 0);
+  EXPECT_EQ(game.flow.pendingSeat, 0);
   EXPECT_EQ(host.Callouts().front(), "508@1");
   EXPECT_EQ(host.roundResults.size(), 1u);
 }

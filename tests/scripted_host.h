@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/host.h"
+#include "rules/host.h"
 
 namespace zunpa::testing {
 

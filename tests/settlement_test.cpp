@@ -1,4 +1,4 @@
-#include "scoring/settlement.h"
+#include "flow/settlement.h"
 
 #include <algorithm>
 

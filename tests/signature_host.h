@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/game.h"
+#include "rules/game.h"
 #include "session/session.h"
 
 namespace zunpa::testing {

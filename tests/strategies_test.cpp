@@ -1,7 +1,7 @@
 #include "players/strategies.h"
 
-#include "engine/turn_cycle.h"
-#include "players/computer_turn.h"
+#include "flow/computer_turn.h"
+#include "flow/turn_cycle.h"
 #include "table_builder.h"
 
 namespace zunpa::testing {
@@ -84,7 +84,7 @@ TEST_F(ComputerTurnTest, DrawsOneCardAndKeepsItWhenNothingFits) {
   EXPECT_EQ(round.HandOf(1).size(), 3);
   EXPECT_TRUE(round.HandOf(1).Contains(413));
   EXPECT_EQ(round.PileRank, 11);
-  EXPECT_EQ(game.pendingSeat, 2);
+  EXPECT_EQ(game.flow.pendingSeat, 2);
 }
 
 TEST_F(ComputerTurnTest, AnswersADrawTwoBeforeLookingForAMatch) {

@@ -1,6 +1,6 @@
 #include "players/suit_declaration.h"
 
-#include "engine/play.h"
+#include "rules/play.h"
 #include "table_builder.h"
 
 namespace zunpa::testing {
@@ -96,7 +96,7 @@ TEST_F(DeclareTest, AgaritaLetsAShortCallPassUnlessAHandIsEmpty) {
   Play(2, 209);
   EXPECT_EQ(round.ZunpaSeat1, 0);
   EXPECT_TRUE(host.Callouts().empty());
-  EXPECT_EQ(game.pendingSeat, 3);
+  EXPECT_EQ(game.flow.pendingSeat, 3);
 
   SetTable(game, {{{101, 102, 103, 203}, {209, 213}, {301, 313}, {401, 413}}}, 309);
   Play(2, 209);

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "engine/deal.h"
-#include "scoring/seat_names.h"
+#include "flow/seat_names.h"
+#include "rules/deal.h"
 
 namespace zunpa::testing {
 
@@ -12,7 +12,7 @@ void UseStandardTable(Game& g) {
   g.options.SpeedIndex = 0;
   g.options.Sound = false;
   g.options.CardSound = false;
-  g.SoundFilesPresent = true;
+  g.files.SoundFilesPresent = true;
   g.random.Seed(12345);
   g.seats.SeatName = {"ｱｶﾞﾘｰﾀ", "ｳｯｶﾘﾊﾁﾍﾞｴ", "ﾙ･ﾆｭｰﾄﾗ", "あなた"};
   g.seats.character[3].reset();

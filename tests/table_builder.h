@@ -7,8 +7,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "engine/game.h"
-#include "engine/play.h"
+#include "flow/play_card.h"
+#include "rules/game.h"
+#include "rules/play.h"
 #include "scripted_host.h"
 
 namespace zunpa::testing {

@@ -1,6 +1,7 @@
-#include "engine/turn_cycle.h"
+#include "flow/turn_cycle.h"
 
-#include "engine/play.h"
+#include "rules/play.h"
+#include "rules/table_display.h"
 #include "table_builder.h"
 
 namespace zunpa::testing {
@@ -24,7 +25,7 @@ TEST_F(TurnCycleTest, SkipUsedUpClearsTheMoverAndCountsTheStock) {
   round.CurrentSeat = 2;
   round.SkipPending = true;
   PassTurn(game);
-  EXPECT_EQ(game.pendingSeat, 4);
+  EXPECT_EQ(game.flow.pendingSeat, 4);
   EXPECT_FALSE(round.SkipPending);
   EXPECT_EQ(round.CurrentSeat, 0);
   EXPECT_EQ(game.display.stockCounter, "あと" + std::to_string(round.stock.StockCount) + "枚");
@@ -39,7 +40,7 @@ TEST_F(TurnCycleTest, UserReachedBySkipIsUnlockedWithoutADrawTwoQuestion) {
   round.DrawPenalty = 2;
   PassTurn(game);
   RunSteps(game);
-  EXPECT_TRUE(game.humanInputOpen);
+  EXPECT_TRUE(game.flow.humanInputOpen);
   EXPECT_TRUE(game.display.drawButtonEnabled);
   EXPECT_TRUE(host.MessageTexts().empty());
 }
@@ -54,7 +55,7 @@ TEST_F(TurnCycleTest, UserAfterATwoIsAskedToAnswerIt) {
   RunStep(game);  // the user's answer, and no further
   EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"２が１枚あります。出しますか？", "2枚めくります。"}));
   EXPECT_EQ(round.HandOf(4).size(), 4);
-  EXPECT_FALSE(game.humanInputOpen);
+  EXPECT_FALSE(game.flow.humanInputOpen);
 }
 
 TEST_F(TurnCycleTest, UnlockingMarksThePlayableCards) {
@@ -99,7 +100,7 @@ TEST_F(TurnCycleTest, ClicksCountOnlyOnTheUsersOwnUnlockedCards) {
   UnlockHumanInput(game);
   ClickCard(game, kClub, 13);  // another seat's card
   EXPECT_TRUE(round.HandOf(3).Contains(313));
-  EXPECT_TRUE(game.humanInputOpen);
+  EXPECT_TRUE(game.flow.humanInputOpen);
   ClickCard(game, kDiamond, 3);  // matches by rank
   EXPECT_FALSE(round.HandOf(4).Contains(403));
 }
@@ -109,7 +110,7 @@ TEST_F(TurnCycleTest, RefusedCardKeepsTheUserToMove) {
   UnlockHumanInput(game);
   ClickCard(game, kDiamond, 10);
   EXPECT_TRUE(round.HandOf(4).Contains(410));
-  EXPECT_TRUE(game.humanInputOpen);
+  EXPECT_TRUE(game.flow.humanInputOpen);
   EXPECT_EQ(round.SelRank, 99);
   EXPECT_EQ(game.display.playableMarks, 1);
 }
@@ -127,7 +128,7 @@ TEST_F(TurnCycleTest, RoundEndingAmongComputersLeadsStraightIntoTheNext) {
   EXPECT_EQ(host.roundResults[0].roundNo, 5);
   EXPECT_EQ(game.display.roundCaption, "第6ラウンド");
   EXPECT_EQ(round.NextStarter, 0);
-  EXPECT_TRUE(game.humanInputOpen || round.RoundNo > 6);
+  EXPECT_TRUE(game.flow.humanInputOpen || round.RoundNo > 6);
   EXPECT_TRUE(game.display.saveEnabled);
 }
 

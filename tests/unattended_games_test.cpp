@@ -6,11 +6,12 @@
 #include <cstdint>
 #include <random>
 
-#include "engine/deal.h"
-#include "engine/play_observer.h"
-#include "engine/turn_cycle.h"
+#include "flow/new_game.h"
+#include "flow/seat_names.h"
+#include "flow/turn_cycle.h"
+#include "rules/deal.h"
+#include "rules/play_observer.h"
 #include "scoring/points.h"
-#include "scoring/seat_names.h"
 #include "table_builder.h"
 
 namespace zunpa::testing {
@@ -86,7 +87,7 @@ TEST(UnattendedGames, TwoThousandSeededGamesKeepEveryRule) {
     Game game(host);
     game.observer = &checker;
     game.watching = false;
-    game.maxMovesPerRound = 10000;
+    game.flow.maxMovesPerRound = 10000;
     game.random.Seed(DeriveSeed(2024, n));
     std::array<Character, 4> cast;
     for (int i = 0; i < 4; ++i)
@@ -94,7 +95,7 @@ TEST(UnattendedGames, TwoThousandSeededGamesKeepEveryRule) {
     SeatComputers(game, cast);
     BeginNewGame(game);
     RunSteps(game);
-    stalled += game.stalledRounds;
+    stalled += game.flow.stalledRounds;
     ASSERT_FALSE(::testing::Test::HasFailure()) << "game " << n;
   }
   EXPECT_EQ(checker.games, 2000);
@@ -147,7 +148,7 @@ TEST(UnattendedGames, GamesWithARandomUserKeepEveryRule) {
     BeginNewGame(game);
     RunSteps(game);
     for (int actions = 0; checker.games == 0 && actions < 100000; ++actions) {
-      ASSERT_TRUE(game.humanInputOpen) << "the user must be able to act while the game runs";
+      ASSERT_TRUE(game.flow.humanInputOpen) << "the user must be able to act while the game runs";
       user.Act(game);
     }
     EXPECT_EQ(checker.games, 1);

@@ -1,7 +1,7 @@
-#include "engine/zunpa.h"
+#include "flow/zunpa.h"
 
-#include "engine/play.h"
-#include "engine/play_observer.h"
+#include "rules/play.h"
+#include "rules/play_observer.h"
 #include "table_builder.h"
 
 namespace zunpa::testing {

@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "engine/hand.h"
-#include "engine/roles.h"
-#include "engine/round_state.h"
+#include "rules/hand.h"
+#include "rules/roles.h"
+#include "rules/round_state.h"
 
 namespace zunpa {
 
@@ -30,5 +30,9 @@ struct Candidates {
 };
 
 Candidates ListCandidates(const Hand& hand, int pileSuit, int pileRank);
+
+struct Game;
+// What seat `seat` may know of the table.
+SeatView ViewOfSeat(const Game& g, int seat);
 
 }  // namespace zunpa

@@ -1,8 +1,8 @@
 #pragma once
 // How each character picks its move once no draw-two is waiting.
 
-#include "players/characters.h"
 #include "players/seat_view.h"
+#include "rules/characters.h"
 
 namespace zunpa {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <optional>
 
-#include "players/characters.h"
 #include "players/seat_view.h"
+#include "rules/characters.h"
 
 namespace zunpa {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "engine/hand.h"
+#include "rules/hand.h"
 
 namespace zunpa {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Counting each settled round and each finished game into the records.
 
-#include "engine/game.h"
+#include "rules/game.h"
 
 namespace zunpa {
 

@@ -6,7 +6,7 @@
 
 #include <type_traits>
 
-#include "platform/host.h"
+#include "rules/host.h"
 
 namespace zunpa {
 

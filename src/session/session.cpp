@@ -1,17 +1,17 @@
 #include "session/session.h"
 
-#include "engine/deal.h"
-#include "engine/flag_scope.h"
-#include "scoring/high_scores.h"
-#include "scoring/saved_game.h"
-#include "scoring/start_up.h"
+#include "flow/new_game.h"
+#include "rules/flag_scope.h"
+#include "rules/program_folder.h"
+#include "rules/table_display.h"
 
 namespace zunpa {
 
-Session::Session(Host& host) : inner_(host), guard_(host, stopRequested_), game_(guard_) {}
+Session::Session(Host& host, ProgramFolder* folder)
+    : inner_(host), folder_(folder), guard_(host, stopRequested_), game_(guard_) {}
 
 void Session::StartUp() {
-  Run([&] { zunpa::StartUp(game_); });
+  if (folder_) Run([&] { folder_->StartUp(game_); });
 }
 
 template <typename Action>
@@ -43,14 +43,14 @@ bool Session::NewGame() {
 }
 
 bool Session::Continue() {
-  if (!MayChangeGame()) return false;
-  Run([&] { ContinueGame(game_); });
+  if (!MayChangeGame() || !game_.files.folder) return false;
+  Run([&] { game_.files.folder->ContinueGame(game_); });
   return true;
 }
 
 bool Session::Save() {
-  if (!MayChangeGame()) return false;
-  Run([&] { SaveGame(game_); });
+  if (!MayChangeGame() || !game_.files.folder) return false;
+  Run([&] { game_.files.folder->SaveGame(game_); });
   return true;
 }
 
@@ -79,8 +79,8 @@ void Session::SetOptions(const Options& options) {
 }
 
 void Session::ShowHighScores() {
-  if (stopped_) return;
-  Run([&] { zunpa::ShowHighScores(game_); });
+  if (stopped_ || !game_.files.folder) return;
+  Run([&] { game_.files.folder->ShowHighScores(game_); });
 }
 
 StopOutcome Session::Stop() {
@@ -98,7 +98,7 @@ StopOutcome Session::FinishStop(bool stepUnwound) {
   bool mayEnd = false;
   {
     const FlagScope unguarded(guard_.guarding, false);
-    mayEnd = !game_.keepsFiles || SaveSettingsAndRecords(game_);
+    mayEnd = !game_.files.folder || game_.files.folder->SaveSettingsAndRecords(game_);
   }
   if (mayEnd) {
     stopped_ = true;
@@ -112,7 +112,7 @@ StopOutcome Session::FinishStop(bool stepUnwound) {
 void Session::AbandonUnwoundGame() {
   Game& g = game_;
   const FlagScope unguarded(guard_.guarding, false);
-  g.pendingSeat = 0;
+  g.flow.pendingSeat = 0;
   g.round.RoundNo = 0;
   g.round.NextStarter = kNewGame;
   g.round.OutSeat = g.round.ZunpaSeat1 = g.round.ZunpaSeat2 = g.round.ZunpaSeat3 = 0;

@@ -5,8 +5,9 @@
 
 #include <functional>
 
-#include "engine/game.h"
-#include "engine/turn_cycle.h"
+#include "flow/turn_cycle.h"
+#include "rules/game.h"
+#include "rules/program_folder.h"
 #include "session/guarded_host.h"
 
 namespace zunpa {
@@ -19,7 +20,9 @@ enum class StopOutcome {
 
 class Session {
  public:
-  explicit Session(Host& host);
+  // The folder's data files are read at StartUp and kept from then on;
+  // without a folder the game keeps nothing.
+  explicit Session(Host& host, ProgramFolder* folder = nullptr);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -71,6 +74,7 @@ class Session {
   bool lastBusy_ = false;
   std::optional<Roles> deferredRoles_;
   Host& inner_;
+  ProgramFolder* folder_;
   GuardedHost guard_;
   Game game_;
   std::function<void(bool)> busyListener_;

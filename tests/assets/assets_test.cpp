@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <set>
 
-#include "platform/cp932_text.h"
-#include "scoring/start_up.h"
+#include "files/cp932_text.h"
+#include "files/start_up.h"
 #include "wav.h"
 
 namespace zunpa {

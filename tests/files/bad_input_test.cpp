@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <random>
 
+#include "files/cp932_text.h"
+#include "files/high_scores.h"
+#include "files/records_file.h"
+#include "files/saved_game.h"
+#include "files/settings_file.h"
+#include "files/start_up.h"
 #include "folder_fixture.h"
-#include "platform/cp932_text.h"
-#include "scoring/high_scores.h"
-#include "scoring/records_file.h"
-#include "scoring/saved_game.h"
-#include "scoring/settings_file.h"
-#include "scoring/start_up.h"
 
 namespace zunpa::testing {
 namespace {
@@ -89,7 +89,7 @@ TEST_F(BadInputTest, HighScoresSurviveAnyDamage) {
   for (const std::string& bytes : DamagedVersionsOf(Golden("score_populated.dat"), 2)) {
     Put("score.dat", bytes);
     host.Forget();
-    game.HiScoreRows = {};
+    game.files.HiScoreRows = {};
     ShowHighScores(game);
     EXPECT_EQ(Faults("score.dat"), ParseHighScores(bytes).fault ? 1 : 0);
     EXPECT_EQ(host.OfKind(Event::HighScores).size(), 1u);  // the table opens

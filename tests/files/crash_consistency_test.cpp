@@ -9,12 +9,12 @@
 #include <random>
 
 #include "child_process.h"
+#include "files/high_scores.h"
+#include "files/records_file.h"
+#include "files/saved_game.h"
+#include "files/settings_file.h"
+#include "files/start_up.h"
 #include "folder_fixture.h"
-#include "scoring/high_scores.h"
-#include "scoring/records_file.h"
-#include "scoring/saved_game.h"
-#include "scoring/settings_file.h"
-#include "scoring/start_up.h"
 
 namespace zunpa::testing {
 namespace {
@@ -28,7 +28,7 @@ struct Writer {
 const Writer kWriters[] = {
     {"zunpas.ini", [](Game& g, int v) { g.options.SpeedIndex = v; }, WriteSettings},
     {"Save.txt", [](Game& g, int v) { g.records.table[2][5] = 1000 + v; }, WriteRecords},
-    {"score.dat", [](Game& g, int v) { g.HiScoreRows.fill(v ? "1,名前,1位,26/12/08" : "2,,4位,26/12/08"); },
+    {"score.dat", [](Game& g, int v) { g.files.HiScoreRows.fill(v ? "1,名前,1位,26/12/08" : "2,,4位,26/12/08"); },
      WriteHighScores},
     {"SaveData.txt", [](Game& g, int v) { g.round.RoundNo = 3 + v; }, WriteSavedGame},
 };
@@ -65,13 +65,13 @@ TEST_P(CrashConsistencyTest, AKilledWriteLeavesTheOldOrTheNewFile) {
     const std::string now = Get(writer.file);
     ASSERT_TRUE(now == versions[0] || now == versions[1]) << "damaged after kill " << kill;
     ++seen[now == versions[1]];
-    leftovers += NamesIn(game.AppDir).size() > 1;
+    leftovers += NamesIn(game.files.AppDir).size() > 1;
     ScriptedHost quiet;
     Game next(quiet);
-    next.AppDir = game.AppDir;
+    next.files.AppDir = game.files.AppDir;
     StartUp(next);
     ASSERT_TRUE(quiet.MessageTexts().empty()) << "a fault at start-up after kill " << kill;
-    ASSERT_EQ(NamesIn(game.AppDir), std::vector<std::string>{writer.file}) << "a leftover after kill " << kill;
+    ASSERT_EQ(NamesIn(game.files.AppDir), std::vector<std::string>{writer.file}) << "a leftover after kill " << kill;
   }
   // The kills fell before, between and inside writes.
   EXPECT_GT(seen[0], 0);

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/cp932_text.h"
-#include "scoring/start_up.h"
+#include "files/cp932_text.h"
+#include "files/start_up.h"
 
 namespace zunpa::testing {
 
@@ -32,7 +32,7 @@ std::string FirstLines(const std::string& bytes, int lines) {
 }
 
 std::string FileIn(const Game& g, const std::string& name) {
-  return PathInFolder(g.AppDir, name);
+  return PathInFolder(g.files.AppDir, name);
 }
 
 void AddSoundFiles(const std::string& folder) {

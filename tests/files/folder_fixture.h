@@ -5,6 +5,7 @@
 #include <string>
 
 #include "../table_builder.h"
+#include "files/data_files.h"
 
 namespace zunpa::testing {
 
@@ -24,9 +25,9 @@ class FolderTest : public TableTest {
   void SetUp() override {
     TableTest::SetUp();
     ASSERT_TRUE(folder.isValid());
-    game.AppDir = folder.path().toStdString();
-    game.keepsFiles = true;
-    game.today = [] { return std::string("26/12/07"); };
+    game.files.AppDir = folder.path().toStdString();
+    game.files.folder = &DataFiles();
+    game.files.today = [] { return std::string("26/12/07"); };
   }
   std::string File(const std::string& name) const { return FileIn(game, name); }
   void Put(const std::string& name, const std::string& bytes) { WriteBytes(File(name), bytes); }

@@ -1,7 +1,7 @@
-#include "scoring/records_file.h"
+#include "files/records_file.h"
 
+#include "files/start_up.h"
 #include "folder_fixture.h"
-#include "scoring/start_up.h"
 
 namespace zunpa::testing {
 namespace {

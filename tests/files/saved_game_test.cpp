@@ -1,11 +1,11 @@
-#include "scoring/saved_game.h"
+#include "files/saved_game.h"
 
-#include "engine/play_observer.h"
-#include "engine/turn_cycle.h"
+#include "files/cp932_text.h"
+#include "files/start_up.h"
+#include "flow/seat_names.h"
+#include "flow/turn_cycle.h"
 #include "folder_fixture.h"
-#include "platform/cp932_text.h"
-#include "scoring/seat_names.h"
-#include "scoring/start_up.h"
+#include "rules/play_observer.h"
 
 namespace zunpa::testing {
 namespace {
@@ -91,7 +91,7 @@ TEST_F(SavedGameTest, ResumingDealsTheSavedRoundAgainWithTheLeaderFirst) {
   ScriptedHost otherHost;
   otherHost.strict = false;
   Game fresh(otherHost);
-  fresh.AppDir = game.AppDir;
+  fresh.files.AppDir = game.files.AppDir;
   fresh.options.Sound = false;
   fresh.random.Seed(3);
   StartUp(fresh);
@@ -158,12 +158,12 @@ TEST_F(SavedGameTest, SeatsWithoutThreeCharactersAreAFailedResume) {
 TEST_F(SavedGameTest, FailedSaveIsReportedAndTheGameGoesOn) {
   MidGame(5);
   Put("SaveData.txt", Golden("savedata_round5.txt"));
-  game.AppDir += "/gone";
+  game.files.AppDir += "/gone";
   host.answers = {Answer::Ok};
   SaveGame(game);
   EXPECT_EQ(host.MessageTexts().back(), "ファイルに保存できませんでした。");
   EXPECT_EQ(round.RoundNo, 5);
-  game.AppDir = folder.path().toStdString();
+  game.files.AppDir = folder.path().toStdString();
   EXPECT_EQ(Get("SaveData.txt"), Golden("savedata_round5.txt"));
 }
 

@@ -1,11 +1,11 @@
-#include "scoring/settings_file.h"
+#include "files/settings_file.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include "files/cp932_text.h"
+#include "files/start_up.h"
 #include "folder_fixture.h"
-#include "platform/cp932_text.h"
-#include "scoring/start_up.h"
 
 namespace zunpa::testing {
 namespace {
@@ -17,7 +17,7 @@ constexpr const char* kFault =
 using SettingsFileTest = FolderTest;
 
 TEST_F(SettingsFileTest, FirstExitWithoutASettingsFileWritesTheDefaults) {
-  AddSoundFiles(game.AppDir);
+  AddSoundFiles(game.files.AppDir);
   StartUp(game);
   EXPECT_TRUE(SaveSettingsAndRecords(game));
   EXPECT_EQ(Get("zunpas.ini"), Golden("zunpas_default.ini"));
@@ -26,21 +26,21 @@ TEST_F(SettingsFileTest, FirstExitWithoutASettingsFileWritesTheDefaults) {
 
 TEST_F(SettingsFileTest, WithoutSoundFilesTheVoicesStartOffAndAreStoredOff) {
   StartUp(game);
-  EXPECT_FALSE(game.SoundFilesPresent);
+  EXPECT_FALSE(game.files.SoundFilesPresent);
   EXPECT_FALSE(game.options.Sound);
   SaveSettingsAndRecords(game);
   EXPECT_NE(Get("zunpas.ini").find("#TRUE#,#TRUE#,#TRUE#,#FALSE#,#TRUE#\r\n"), std::string::npos);
 
   // A stored true with a sound file missing starts unchecked too.
   Put("zunpas.ini", Golden("zunpas_default.ini"));
-  AddSoundFiles(game.AppDir);
+  AddSoundFiles(game.files.AppDir);
   std::remove(File("zunpa_f_bk.wav").c_str());
   StartUp(game);
   EXPECT_FALSE(game.options.Sound);
 }
 
 TEST_F(SettingsFileTest, PopulatedFileReadsAndWritesBackByteForByte) {
-  AddSoundFiles(game.AppDir);
+  AddSoundFiles(game.files.AppDir);
   Put("zunpas.ini", Golden("zunpas_populated.ini"));
   StartUp(game);
   EXPECT_TRUE(host.events.empty());
@@ -97,7 +97,7 @@ TEST_F(SettingsFileTest, RolesOfADamagedFirstLineFallBackAsASet) {
 
 TEST_F(SettingsFileTest, FailedWriteAtExitAsksAndKeepsThePreviousFile) {
   StartUp(game);
-  game.AppDir += "/gone";  // a folder that is not there
+  game.files.AppDir += "/gone";  // a folder that is not there
   host.answers = {Answer::No, Answer::Yes};
   EXPECT_FALSE(SaveSettingsAndRecords(game));
   const auto asked = host.OfKind(Event::Message);

@@ -14,12 +14,12 @@
 #include <cstring>
 #include <future>
 
+#include "files/high_scores.h"
+#include "files/records_file.h"
+#include "files/saved_game.h"
+#include "files/settings_file.h"
+#include "files/start_up.h"
 #include "folder_fixture.h"
-#include "scoring/high_scores.h"
-#include "scoring/records_file.h"
-#include "scoring/saved_game.h"
-#include "scoring/settings_file.h"
-#include "scoring/start_up.h"
 
 namespace zunpa::testing {
 namespace {
@@ -100,7 +100,7 @@ struct DataFile {
   std::function<bool(const Game&)> write;  // its writer
 };
 
-const std::vector<DataFile>& DataFiles() {
+const std::vector<DataFile>& EveryDataFile() {
   static const std::vector<DataFile> files = {
       {"zunpas.ini", StartUp, "zunpas.iniの中身がおかしい", WriteSettings},
       {"Save.txt", StartUp, "save.txtの中身がおかしい", WriteRecords},
@@ -118,7 +118,7 @@ const std::vector<DataFile>& DataFiles() {
 class SpecialFileTest : public FolderTest {};
 
 TEST_F(SpecialFileTest, EveryReaderComesBackWithAFaultAndNoWriterReplacesIt) {
-  for (const DataFile& file : DataFiles()) {
+  for (const DataFile& file : EveryDataFile()) {
     for (Squatter s : kSquatters) {
       SCOPED_TRACE(std::string(file.name) + " is a " + NameOf(s));
       QTemporaryDir dir;
@@ -126,8 +126,8 @@ TEST_F(SpecialFileTest, EveryReaderComesBackWithAFaultAndNoWriterReplacesIt) {
       quiet.strict = false;
       Game g(quiet);
       UseStandardTable(g);
-      g.AppDir = dir.path().toStdString();
-      g.keepsFiles = true;
+      g.files.AppDir = dir.path().toStdString();
+      g.files.folder = &DataFiles();
       const std::string path = FileIn(g, file.name);
       const std::string fifo = PutSquatter(s, path);
 

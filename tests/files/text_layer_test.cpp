@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "files/cp932_text.h"
+#include "files/data_items.h"
+#include "files/safe_file.h"
 #include "folder_fixture.h"
-#include "platform/cp932_text.h"
-#include "platform/data_items.h"
-#include "platform/safe_file.h"
 
 namespace zunpa::testing {
 namespace {

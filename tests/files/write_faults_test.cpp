@@ -11,15 +11,15 @@
 #include <cerrno>
 
 #include "child_process.h"
+#include "files/cp932_text.h"
+#include "files/high_scores.h"
+#include "files/records_file.h"
+#include "files/safe_file.h"
+#include "files/saved_game.h"
+#include "files/settings_file.h"
+#include "files/start_up.h"
+#include "flow/game_end.h"
 #include "folder_fixture.h"
-#include "platform/cp932_text.h"
-#include "platform/safe_file.h"
-#include "scoring/game_end.h"
-#include "scoring/high_scores.h"
-#include "scoring/records_file.h"
-#include "scoring/saved_game.h"
-#include "scoring/settings_file.h"
-#include "scoring/start_up.h"
 
 namespace zunpa::testing {
 namespace {
@@ -103,13 +103,13 @@ TEST_F(FullDiskTest, RecordsThatCouldNotFollowAGameAreRememberedAndTheExitStillA
   host.answers = {Answer::No};
   ExpectReportedAndNothingLost([&] {
     EndGame(game);
-    const bool remembered = game.recordsBehind;
-    return remembered && !SaveSettingsAndRecords(game) && game.recordsBehind;
+    const bool remembered = game.files.recordsBehind;
+    return remembered && !SaveSettingsAndRecords(game) && game.files.recordsBehind;
   });
   // On a disk with room again the records catch up and nothing is asked.
   host.Forget();
   EndGame(game);
-  EXPECT_FALSE(game.recordsBehind);
+  EXPECT_FALSE(game.files.recordsBehind);
   EXPECT_TRUE(SaveSettingsAndRecords(game));
   EXPECT_TRUE(host.OfKind(Event::Message).size() == 1) << "only the game-end notice";
 }

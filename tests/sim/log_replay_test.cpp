@@ -11,8 +11,8 @@
 #include <sstream>
 
 #include "players/strategies.h"
+#include "rules/scores.h"
 #include "scoring/points.h"
-#include "scoring/scores.h"
 #include "sim_runner.h"
 
 namespace zunpa::sim {

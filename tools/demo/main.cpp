@@ -5,9 +5,10 @@
 #include <iostream>
 #include <string_view>
 
-#include "engine/deal.h"
-#include "engine/game.h"
-#include "engine/turn_cycle.h"
+#include "flow/new_game.h"
+#include "flow/turn_cycle.h"
+#include "rules/deal.h"
+#include "rules/game.h"
 #include "text_host.h"
 
 int main(int argc, char** argv) {

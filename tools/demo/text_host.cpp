@@ -4,8 +4,8 @@
 #include <ostream>
 #include <thread>
 
-#include "engine/game.h"
-#include "platform/monotonic_pause.h"
+#include "rules/game.h"
+#include "rules/monotonic_pause.h"
 
 namespace zunpa {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <iosfwd>
 
-#include "engine/play_observer.h"
-#include "platform/host.h"
+#include "rules/host.h"
+#include "rules/play_observer.h"
 
 namespace zunpa {
 

@@ -8,11 +8,11 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/cp932_text.h"
-#include "scoring/high_scores.h"
-#include "scoring/records_file.h"
-#include "scoring/saved_game.h"
-#include "scoring/settings_file.h"
+#include "files/cp932_text.h"
+#include "files/high_scores.h"
+#include "files/records_file.h"
+#include "files/saved_game.h"
+#include "files/settings_file.h"
 
 namespace {
 

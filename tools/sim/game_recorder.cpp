@@ -1,6 +1,6 @@
 #include "game_recorder.h"
 
-#include "engine/game.h"
+#include "rules/game.h"
 
 namespace zunpa::sim {
 namespace {

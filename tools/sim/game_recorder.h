@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/play_observer.h"
+#include "rules/play_observer.h"
 #include "sim_stats.h"
 
 namespace zunpa::sim {

@@ -8,8 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "engine/roles.h"
-#include "players/characters.h"
+#include "rules/characters.h"
+#include "rules/roles.h"
 
 namespace zunpa::sim {
 

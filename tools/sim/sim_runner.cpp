@@ -6,12 +6,13 @@
 #include <thread>
 #include <vector>
 
-#include "engine/deal.h"
-#include "engine/game.h"
-#include "engine/turn_cycle.h"
+#include "flow/new_game.h"
+#include "flow/seat_names.h"
+#include "flow/turn_cycle.h"
 #include "game_recorder.h"
-#include "platform/silent_host.h"
-#include "scoring/seat_names.h"
+#include "rules/deal.h"
+#include "rules/game.h"
+#include "rules/silent_host.h"
 
 namespace zunpa::sim {
 
@@ -20,7 +21,7 @@ void PlayOneGame(const SimOptions& options, long index, GameRecorder& recorder, 
   Game game(host);
   game.watching = false;
   game.observer = &recorder;
-  game.maxMovesPerRound = options.maxMoves;
+  game.flow.maxMovesPerRound = options.maxMoves;
   game.roles = options.roles;
   game.random.Seed(DeriveSeed(options.seed, static_cast<std::uint64_t>(index)));
   SeatComputers(game, options.players);

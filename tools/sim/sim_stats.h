@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "players/characters.h"
+#include "rules/characters.h"
 
 namespace zunpa::sim {
 

@@ -1,0 +1,29 @@
+#include "files/data_files.h"
+
+#include "files/high_scores.h"
+#include "files/records_file.h"
+#include "files/saved_game.h"
+#include "files/start_up.h"
+
+namespace zunpa {
+namespace {
+
+class Files final : public ProgramFolder {
+ public:
+  void StartUp(Game& g) override { zunpa::StartUp(g); }
+  void KeepRecords(Game& g) override { g.files.recordsBehind = !WriteRecords(g); }
+  void OfferHighScore(Game& g) override { CheckHighScore(g); }
+  void ShowHighScores(Game& g) override { zunpa::ShowHighScores(g); }
+  void SaveGame(Game& g) override { zunpa::SaveGame(g); }
+  void ContinueGame(Game& g) override { zunpa::ContinueGame(g); }
+  bool SaveSettingsAndRecords(Game& g) override { return zunpa::SaveSettingsAndRecords(g); }
+};
+
+}  // namespace
+
+ProgramFolder& DataFiles() {
+  static Files files;
+  return files;
+}
+
+}  // namespace zunpa

@@ -1,0 +1,12 @@
+#pragma once
+// The suit declaration after a suit-change card, for every seat.
+
+#include "rules/game.h"
+
+namespace zunpa {
+
+// Seat `seat` has just played a suit-change card and still holds cards: it
+// declares the suit in force (the user through the suit dialog).
+void DeclareSuit(Game& g, int seat);
+
+}  // namespace zunpa

@@ -1,0 +1,37 @@
+#include "flow/new_game.h"
+
+#include "flow/seat_names.h"
+#include "flow/turn_cycle.h"
+#include "rules/deal.h"
+
+namespace zunpa {
+
+void StartNewGame(Game& g) {
+  SeatSetup setup{g.seats.SeatName, g.seats.HumanSex};
+  const bool accepted = g.host->SelectPlayers(setup);
+  // The computer seats stay as chosen even when the dialog ends with Cancel.
+  for (int i = 0; i < 3; ++i)
+    g.seats.SeatName[i] = setup.names[i];
+  if (!accepted) return;
+  g.seats.SeatName[3] = setup.names[3];
+  g.seats.HumanSex = setup.humanSex;
+  BeginNewGame(g);
+}
+
+void BeginNewGame(Game& g) {
+  g.round.NextStarter = kNewGame;
+  g.scores = Scores{};
+  if (g.watching) {
+    for (SeatPanel& p : g.display.seats)
+      p.standing = p.total = p.lastPoints = p.zunpaRecord = p.wins = "";
+    for (auto& column : g.display.sheet.columns)
+      for (int round = 1; round <= kRoundsInGame; ++round)
+        column[round] = SheetCell{};
+    g.display.roundCaption = "第1ラウンド";
+  }
+  ShowSeatNames(g);
+  ResetTable(g);
+  StartRound(g);
+}
+
+}  // namespace zunpa

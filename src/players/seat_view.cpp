@@ -1,0 +1,15 @@
+#include "players/seat_view.h"
+
+#include "rules/game.h"
+
+namespace zunpa {
+
+SeatView ViewOfSeat(const Game& g, int seat) {
+  const RoundState& r = g.round;
+  SeatView view{seat, r.HandOf(seat), r.PileSuit, r.PileRank, r.pileLog, {}, g.scores.standing[seat - 1], g.roles};
+  for (int s = 0; s < kSeats; ++s)
+    view.handCounts[s] = r.hands[s].size();
+  return view;
+}
+
+}  // namespace zunpa

@@ -1,0 +1,93 @@
+#include "rules/deal.h"
+
+#include <cstdint>
+
+#include "rules/notices.h"
+#include "rules/play_observer.h"
+#include "rules/table_display.h"
+
+namespace zunpa {
+
+void ResetTable(Game& g) {
+  RoundState& r = g.round;
+  r.Reversed = r.SkipPending = r.SuitDeclared = false;
+  r.DrawPenalty = 0;
+  r.CurrentSeat = r.OutSeat = 0;
+  r.ZunpaSeat1 = r.ZunpaSeat2 = r.ZunpaSeat3 = 0;
+  r.CounteredSeat1 = r.CounteredSeat2 = 0;
+  r.PilePrintedSuit = 0;
+  r.ZunpaKind = 0;
+  r.Prev1Suit = r.Prev1Rank = r.Prev2Suit = r.Prev2Rank = 0;
+  g.flow.humanInputOpen = false;
+  g.flow.pendingSeat = 0;
+  if (g.watching) {
+    DisplayModel& d = g.display;
+    d.drawButtonVisible = d.drawButtonEnabled = false;
+    d.arrowVisible = d.stockCounterVisible = d.handTotalVisible = false;
+  }
+  ClearTableDisplay(g);
+}
+
+void ShuffleAndDeal(Game& g) {
+  RoundState& r = g.round;
+  r.OutSeat = 0;
+  g.random.ReseedFromClock();
+  // A random order of the 52 card numbers by rejection: a number already
+  // placed is drawn again.
+  std::array<int, kCardsInPack> order{};
+  std::uint64_t placed = 0;
+  for (int i = 0; i < kCardsInPack; ++i) {
+    int n;
+    do
+      n = g.random.Below(kCardsInPack);
+    while (placed & (std::uint64_t{1} << n));
+    placed |= std::uint64_t{1} << n;
+    order[i] = n;
+  }
+  for (Hand& h : r.hands)
+    h.Clear();
+  for (int i = 0; i < kSeats * kHandSize; ++i)
+    r.hands[i / kHandSize].Insert(CodeOf(CardOfNumber(order[i])));
+  r.stock.StockCount = 0;
+  for (int i = kSeats * kHandSize; i < kCardsInPack; ++i)
+    r.stock.Deck[r.stock.StockCount++] = CardOfNumber(order[i]);
+  LayOutHands(g);
+  ShowHandTotal(g);
+  if (g.observer) g.observer->OnDeal(g);
+}
+
+void TurnUpOpeningCard(Game& g) {
+  RoundState& r = g.round;
+  const Card top = r.stock.Deck[--r.stock.StockCount];
+  r.DrawnSuit = top.suit;
+  r.DrawnRank = top.rank;
+  PutCardInFront(g, top.suit, top.rank, kPileLeft, kPileTop, true);
+  r.SelRank = r.PileRank = top.rank;
+  r.SelSuit = r.PileSuit = top.suit;
+  r.pileLog.Clear();
+  r.pileLog.Add(CodeOf(top));
+  SetArrow(g, true, false);
+  if (g.watching && g.options.AutoDetect && g.seats.HumanPlays()) g.display.handTotalVisible = true;
+  if (g.observer) g.observer->OnOpen(g, CodeOf(top));
+
+  const std::string title = g.watching ? "場札が" + std::to_string(top.rank) + "です" : std::string();
+  if (top.rank == kDrawTwoRank) {
+    if (g.options.MsgNi) Inform(g, "最初のプレーヤーはドロー・ツーです", title);
+    r.DrawPenalty = RaisePenalty(r.DrawPenalty);
+  } else if (top.rank == g.roles.SkipRank) {
+    if (g.options.MsgSkip) Inform(g, "次のプレーヤーから始めます", title);
+  } else if (top.rank == g.roles.ReverseRank) {
+    r.Reversed = true;
+    SetArrow(g, true, true);
+    if (g.options.MsgRev) Inform(g, "逆順で始めます", title);
+  }
+}
+
+int SeatBeforeFirstMover(const Game& g, int starter) {
+  const int opening = g.round.PileRank;
+  if (opening == g.roles.ReverseRank) return starter % 4 + 1;
+  if (opening == g.roles.SkipRank) return starter;
+  return (starter + 2) % 4 + 1;
+}
+
+}  // namespace zunpa

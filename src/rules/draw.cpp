@@ -1,0 +1,102 @@
+#include "rules/draw.h"
+
+#include <cstdint>
+
+#include "rules/flag_scope.h"
+#include "rules/notices.h"
+#include "rules/play_observer.h"
+#include "rules/table_display.h"
+
+namespace zunpa {
+
+bool DrawCard(Game& g, int listIndex) {
+  RoundState& r = g.round;
+  const int seat = listIndex + 1;
+  const bool human = g.seats.IsHuman(seat);
+  if (human) LockHumanInput(g);
+  bool took = true;
+  if (r.stock.StockCount > 0) {
+    --r.stock.StockCount;
+  } else {
+    took = Reshuffle(g);
+  }
+  if (took) {
+    const Card drawn = r.stock.Deck[r.stock.StockCount];
+    r.DrawnSuit = drawn.suit;
+    r.DrawnRank = drawn.rank;
+    Hand& hand = r.HandOf(seat);
+    hand.Insert(CodeOf(drawn));
+    ++g.flow.movesThisRound;
+    if (g.observer) g.observer->OnDraw(g, seat, CodeOf(drawn), g.flow.penaltyDrawing, r.RoundOver());
+    if (r.RoundOver()) {
+      // A penalty drawn during the settlement: shown face up beside the hand.
+      PutCardInFront(g, drawn.suit, drawn.rank, 3500 + kHandStep * (hand.size() - 1), kRowTop[listIndex], true);
+      return true;
+    }
+    LayOutRow(g, seat, true);
+  } else if (r.RoundOver()) {
+    return false;
+  }
+  r.SelRank = 0;
+  if (human) {
+    r.CurrentSeat = seat;
+    ShowHandTotal(g);
+  }
+  return took;
+}
+
+void DrawPenaltyCards(Game& g, int listIndex, int count) {
+  const FlagScope drawing(g.flow.penaltyDrawing);
+  for (int n = 0; n < count; ++n)
+    if (!DrawCard(g, listIndex)) break;
+}
+
+void TakePenalty(Game& g, int listIndex) {
+  RoundState& r = g.round;
+  DrawPenaltyCards(g, listIndex, r.DrawPenalty);
+  r.DrawPenalty = 0;
+}
+
+bool Reshuffle(Game& g) {
+  RoundState& r = g.round;
+  // Cards in hands and the top of the pile never go back into the stock.
+  std::uint64_t keptOut = 0;
+  for (const Hand& hand : r.hands)
+    for (int code : hand)
+      keptOut |= std::uint64_t{1} << NumberOf(CardOfCode(code));
+  keptOut |= std::uint64_t{1} << NumberOf({r.TopPrintedSuit(), r.PileRank});
+  int free = kCardsInPack;
+  for (std::uint64_t bits = keptOut; bits; bits &= bits - 1)
+    --free;
+  if (free == 0) return false;
+
+  if (!r.RoundOver()) Inform(g, "山札がなくなったのでシャッフルします");
+  HideSuitMarkers(g);
+  g.random.ReseedFromClock();
+  r.stock.StockCount = 0;
+  std::uint64_t placed = keptOut;
+  for (int i = 0; i < free; ++i) {
+    int n;
+    do
+      n = g.random.Below(kCardsInPack);
+    while (placed & (std::uint64_t{1} << n));
+    placed |= std::uint64_t{1} << n;
+    const Card card = CardOfNumber(n);
+    r.stock.Deck[r.stock.StockCount++] = card;
+    if (g.watching) {
+      CardPicture& picture = g.display.Card(card.suit, card.rank);
+      picture = {false, true, false, kStockLeft, kStockTop, g.display.BringToFront()};
+    }
+  }
+  DisplayChanged(g);
+  // The pile is its top card again: the log restarts from the card really
+  // on top, whatever suit was declared on it.
+  r.pileLog.Clear();
+  r.pileLog.Add(CodeOf(r.TopPrintedSuit(), r.PileRank));
+  if (g.observer) g.observer->OnReshuffle(g);
+  --r.stock.StockCount;
+  r.Prev1Suit = r.Prev1Rank = r.Prev2Suit = r.Prev2Rank = 0;
+  return true;
+}
+
+}  // namespace zunpa
