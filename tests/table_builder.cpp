@@ -4,6 +4,7 @@
 
 #include "flow/seat_names.h"
 #include "rules/deal.h"
+#include "rules/invariants.h"
 
 namespace zunpa::testing {
 
@@ -64,18 +65,7 @@ void SetTable(Game& g, const std::array<std::vector<int>, 4>& hands, int pileTop
 }
 
 ::testing::AssertionResult EveryCardOnce(const Game& g) {
-  const RoundState& r = g.round;
-  std::array<int, kCardsInPack> seen{};
-  for (const Hand& h : r.hands)
-    for (int code : h)
-      ++seen[NumberOf(CardOfCode(code))];
-  for (int place = 0; place < r.stock.StockCount; ++place)
-    ++seen[NumberOf(r.stock.Deck[place])];
-  for (int code : r.pileLog)
-    ++seen[NumberOf(CardOfCode(code))];
-  for (int n = 0; n < kCardsInPack; ++n)
-    if (seen[n] != 1)
-      return ::testing::AssertionFailure() << "card " << CodeOf(CardOfNumber(n)) << " seen " << seen[n] << " times";
+  if (const auto broken = BrokenTableInvariant(g.round)) return ::testing::AssertionFailure() << *broken;
   return ::testing::AssertionSuccess();
 }
 

@@ -23,8 +23,8 @@ void SetCharacters(Game& g, std::initializer_list<Character> seats1to3);
 // the start of a move with nothing pending. The stock holds `stock`
 // (place 0 first, the last one on top), or when empty every other card.
 void SetTable(Game& g, const std::array<std::vector<int>, 4>& hands, int pileTop, std::vector<int> stock = {});
-// Every card of the pack is in exactly one of the hands, the stock or the
-// pile log.
+// The table's invariants hold: above all, every card of the pack is in
+// exactly one of the hands, the stock or the pile log.
 ::testing::AssertionResult EveryCardOnce(const Game& g);
 
 class TableTest : public ::testing::Test {

@@ -88,6 +88,7 @@ TEST(UnattendedGames, TwoThousandSeededGamesKeepEveryRule) {
     game.observer = &checker;
     game.watching = false;
     game.flow.maxMovesPerRound = 10000;
+    game.flow.checkInvariants = true;
     game.random.Seed(DeriveSeed(2024, n));
     std::array<Character, 4> cast;
     for (int i = 0; i < 4; ++i)

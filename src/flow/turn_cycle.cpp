@@ -7,6 +7,7 @@
 #include "flow/settlement.h"
 #include "rules/deal.h"
 #include "rules/draw.h"
+#include "rules/invariants.h"
 #include "rules/notices.h"
 #include "rules/play_observer.h"
 #include "rules/table_display.h"
@@ -161,6 +162,7 @@ void RunStep(Game& g) {
       break;
   }
   OpenUserTurnIfDue(g);
+  if (g.flow.checkInvariants) CheckInvariants(g);
 }
 
 void RunSteps(Game& g) {

@@ -52,6 +52,13 @@ struct FlowState {
   int maxMovesPerRound = 0;
   int movesThisRound = 0;
   long stalledRounds = 0;
+  // The table's invariants are checked after every step: always in debug
+  // builds, and wherever a tool asks for it.
+#ifdef NDEBUG
+  bool checkInvariants = false;
+#else
+  bool checkInvariants = true;
+#endif
 };
 
 struct Game {

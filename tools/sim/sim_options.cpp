@@ -46,7 +46,7 @@ std::optional<Character> CharacterByNameOrAlias(const std::string& text) {
 std::string HelpText() {
   std::ostringstream out;
   out << "usage: zunpa-sim [--games N] [--seed S] [--players A,B,C,D] [--roles SC,REV,SKIP]\n"
-         "                 [--threads T] [--log FILE] [--json] [--max-moves M]\n"
+         "                 [--threads T] [--log FILE] [--json] [--max-moves M] [--check]\n"
          "\n"
          "Plays complete 20-round games of Zunpa among four computer characters, with the\n"
          "same rules and characters as the game, and reports how each seat fared.\n"
@@ -63,6 +63,8 @@ std::string HelpText() {
          "  --json          prints the report as one JSON object\n"
          "  --max-moves M   moves (plays and draws) after which a round counts as stalled and is\n"
          "                  dealt again (default 10000)\n"
+         "  --check         checks the table's invariants after every move; a broken one ends\n"
+         "                  the run with status 1 and one line naming the game, round and move\n"
          "  --help          this text\n"
          "\n"
          "Characters and aliases:\n";
@@ -88,6 +90,10 @@ std::variant<SimOptions, std::string> ParseArguments(const std::vector<std::stri
     }
     if (flag == "--json") {
       o.json = true;
+      continue;
+    }
+    if (flag == "--check") {
+      o.check = true;
       continue;
     }
     static const std::array<std::string_view, 7> kValueFlags = {"--games", "--seed",    "--threads", "--max-moves",

@@ -23,6 +23,7 @@ struct SimOptions {
   std::string logPath;
   bool json = false;
   int maxMoves = 10000;
+  bool check = false;
   bool help = false;
 };
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <atomic>
 #include <barrier>
+#include <cstdio>
+#include <cstdlib>
 #include <thread>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "game_recorder.h"
 #include "rules/deal.h"
 #include "rules/game.h"
+#include "rules/invariants.h"
 #include "rules/silent_host.h"
 
 namespace zunpa::sim {
@@ -22,12 +25,20 @@ void PlayOneGame(const SimOptions& options, long index, GameRecorder& recorder, 
   game.watching = false;
   game.observer = &recorder;
   game.flow.maxMovesPerRound = options.maxMoves;
+  game.flow.checkInvariants = options.check;
   game.roles = options.roles;
   game.random.Seed(DeriveSeed(options.seed, static_cast<std::uint64_t>(index)));
   SeatComputers(game, options.players);
   recorder.StartGame(game, index, log);
-  BeginNewGame(game);
-  RunSteps(game);
+  try {
+    BeginNewGame(game);
+    RunSteps(game);
+  } catch (const InvariantBroken& broken) {
+    // One line and a stop: the other threads' games prove nothing more.
+    std::fprintf(stderr, "zunpa-sim: game %ld, %s\n", index, broken.what());
+    std::fflush(stderr);
+    std::_Exit(1);
+  }
 }
 
 RunStats RunGames(const SimOptions& options, std::ostream* log) {
