@@ -138,8 +138,9 @@ Step NextStep(const Game& g) {
   return {StepKind::ComputerMove, seat, g.watching ? ComputerPauseSeconds(g.options.SpeedIndex) : 0.0};
 }
 
-void RunStep(Game& g) {
-  const Step step = NextStep(g);
+namespace {
+
+void MakeStep(Game& g, const Step& step) {
   switch (step.kind) {
     case StepKind::None:
       return;
@@ -165,11 +166,17 @@ void RunStep(Game& g) {
   if (g.flow.checkInvariants) CheckInvariants(g);
 }
 
+}  // namespace
+
+void RunStep(Game& g) {
+  MakeStep(g, NextStep(g));
+}
+
 void RunSteps(Game& g) {
   OpenUserTurnIfDue(g);
   for (Step step = NextStep(g); step.kind != StepKind::None; step = NextStep(g)) {
     if (step.pauseSeconds > 0) g.host->Pause(step.pauseSeconds);
-    RunStep(g);
+    MakeStep(g, step);
   }
 }
 
