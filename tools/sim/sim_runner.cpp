@@ -13,10 +13,15 @@
 #include "rules/deal.h"
 #include "rules/game.h"
 #include "rules/silent_host.h"
+#include "user_table.h"
 
 namespace zunpa::sim {
 
 void PlayOneGame(const SimOptions& options, long index, GameRecorder& recorder, std::string* log) {
+  if (options.randomUser) {
+    PlayGameWithRandomUser(options, index, recorder, log);
+    return;
+  }
   SilentHost host;
   Game game(host);
   game.watching = false;
