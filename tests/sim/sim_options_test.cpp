@@ -58,10 +58,38 @@ TEST(SimOptions, BadArgumentsGetOneClearLine) {
   }
 }
 
+TEST(SimOptions, RandomAtTheFourthSeatIsTheUser) {
+  const SimOptions o = std::get<SimOptions>(ParseArguments({"--players", "neutora,ｷ･ｵｰｸﾏﾝ,neutora,Random"}));
+  EXPECT_TRUE(o.randomUser);
+  EXPECT_EQ(o.players[0], Character::Neutora);
+  EXPECT_EQ(o.players[1], Character::KiOokuman);
+  EXPECT_EQ(o.players[2], Character::Neutora);
+  const auto labels = SeatLabels(o);
+  EXPECT_EQ(labels[1], "ｷ･ｵｰｸﾏﾝ");
+  EXPECT_EQ(labels[3], "random (user)");
+  // A later --players replaces the whole table.
+  const SimOptions later = std::get<SimOptions>(
+      ParseArguments({"--players", "agarita,ukkari,neutora,random", "--players", "agarita,ukkari,neutora,ukkari"}));
+  EXPECT_FALSE(later.randomUser);
+  EXPECT_EQ(SeatLabels(later)[3], "ｳｯｶﾘﾊﾁﾍﾞｴ");
+  EXPECT_FALSE(std::get<SimOptions>(ParseArguments({})).randomUser);
+}
+
+TEST(SimOptions, RandomElsewhereOrTwiceGetsOneClearLine) {
+  const std::string elsewhere = "zunpa-sim: --players: random can only be the 4th player (seat 4 is the user's)";
+  const std::string twice = "zunpa-sim: --players: random may sit at one seat only, the 4th (the user's)";
+  EXPECT_EQ(ErrorOf({"--players", "random,ukkari,neutora,agarita"}), elsewhere);
+  EXPECT_EQ(ErrorOf({"--players", "ukkari,neutora,RANDOM,agarita"}), elsewhere);
+  EXPECT_EQ(ErrorOf({"--players", "random,ukkari,neutora,random"}), twice);
+  EXPECT_EQ(ErrorOf({"--players", "ukkari,neutora,random,random"}), twice);
+  EXPECT_EQ(ErrorOf({"--players", "ukkari,nobody,agarita,random"}),
+            "zunpa-sim: unknown character 'nobody' (see --help for the names)");
+}
+
 TEST(SimOptions, HelpNamesEveryOptionAndCharacter) {
   const std::string help = HelpText();
   for (const char* word : {"--games", "--seed", "--players", "--roles", "--threads", "--log", "--json", "--max-moves",
-                           "ｷ･ｵｰｸﾏﾝ", "kiookuman", "agarita,trickume,zunpasky,kiookuman"})
+                           "ｷ･ｵｰｸﾏﾝ", "kiookuman", "agarita,trickume,zunpasky,kiookuman", "random"})
     EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 

@@ -24,10 +24,11 @@ TEST(SimRun, SameArgumentsGiveTheSameBytesWhateverTheThreads) {
   EXPECT_FALSE(one.str().empty());
   EXPECT_EQ(one.str(), two.str());
   EXPECT_EQ(one.str(), three.str());
-  EXPECT_EQ(FormatJson(a, SmallRun(1).players, 0), FormatJson(b, SmallRun(1).players, 0));
-  EXPECT_EQ(FormatJson(a, SmallRun(1).players, 0), FormatJson(c, SmallRun(1).players, 0));
+  EXPECT_EQ(FormatJson(a, SeatLabels(SmallRun(1)), 0), FormatJson(b, SeatLabels(SmallRun(1)), 0));
+  EXPECT_EQ(FormatJson(a, SeatLabels(SmallRun(1)), 0), FormatJson(c, SeatLabels(SmallRun(1)), 0));
   // Logging does not change the games.
-  EXPECT_EQ(FormatJson(RunGames(SmallRun(2), nullptr), SmallRun(1).players, 0), FormatJson(a, SmallRun(1).players, 0));
+  EXPECT_EQ(FormatJson(RunGames(SmallRun(2), nullptr), SeatLabels(SmallRun(1)), 0),
+            FormatJson(a, SeatLabels(SmallRun(1)), 0));
 }
 
 TEST(SimRun, AnotherSeedDealsOtherGames) {

@@ -144,4 +144,16 @@ void GameRecorder::OnGameEnd(const Game& g) {
          ",\"standings\":" + Array(standings) + "}");
 }
 
+void GameRecorder::OnAsk(int seat, std::string_view question, std::string_view answer) {
+  if (log_)
+    Line("{\"ev\":\"ask\",\"seat\":" + std::to_string(seat) + ",\"q\":\"" + std::string(question) + "\",\"answer\":\"" +
+         std::string(answer) + "\"}");
+}
+
+void GameRecorder::OnRefusedClick(int seat, int code) {
+  if (log_)
+    Line("{\"ev\":\"click\",\"seat\":" + std::to_string(seat) + ",\"card\":" + std::to_string(code) +
+         ",\"taken\":false}");
+}
+
 }  // namespace zunpa::sim

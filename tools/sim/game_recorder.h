@@ -3,6 +3,7 @@
 // every event as a line of JSON.
 
 #include <string>
+#include <string_view>
 
 #include "rules/play_observer.h"
 #include "sim_stats.h"
@@ -25,6 +26,11 @@ class GameRecorder : public PlayObserver {
   void OnRoundEnd(const Game& g) override;
   void OnRoundStalled(const Game& g) override;
   void OnGameEnd(const Game& g) override;
+
+  // The user's side, which reaches no observer: a question with its answer,
+  // and a click the rules refused (not a move, so nothing else logs it).
+  void OnAsk(int seat, std::string_view question, std::string_view answer);
+  void OnRefusedClick(int seat, int code);
 
  private:
   void Line(const std::string& text);

@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     std::cerr << "zunpa-sim: writing the log file " << options.logPath << " failed\n";
     return 2;
   }
-  std::cout << (options.json ? FormatJson(stats, options.players, seconds)
-                             : FormatTable(stats, options.players, seconds));
+  const auto seats = SeatLabels(options);
+  std::cout << (options.json ? FormatJson(stats, seats, seconds) : FormatTable(stats, seats, seconds));
   return 0;
 }

@@ -19,6 +19,30 @@ std::vector<std::string> SplitCommas(const std::string& text) {
   return parts;
 }
 
+constexpr std::string_view kRandomUser = "random";
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char ch) { return std::tolower(ch); });
+  return text;
+}
+
+// The four seats of --players; random only at seat 4, which is the user's.
+std::optional<std::string> ReadPlayers(const std::string& value, SimOptions& o) {
+  const auto names = SplitCommas(value);
+  if (names.size() != 4) return "zunpa-sim: --players wants four characters, comma-separated";
+  const auto randoms = std::count_if(names.begin(), names.end(), [](const auto& n) { return Lower(n) == kRandomUser; });
+  if (randoms > 1) return "zunpa-sim: --players: random may sit at one seat only, the 4th (the user's)";
+  if (randoms == 1 && Lower(names[3]) != kRandomUser)
+    return "zunpa-sim: --players: random can only be the 4th player (seat 4 is the user's)";
+  o.randomUser = randoms == 1;
+  for (int s = 0; s < (o.randomUser ? 3 : 4); ++s) {
+    const auto c = CharacterByNameOrAlias(names[s]);
+    if (!c) return "zunpa-sim: unknown character '" + names[s] + "' (see --help for the names)";
+    o.players[s] = *c;
+  }
+  return std::nullopt;
+}
+
 template <typename Int>
 bool ParseNumber(const std::string& text, Int& out, Int low, Int high) {
   Int value{};
@@ -36,11 +60,18 @@ std::string_view AliasOf(Character c) {
 
 std::optional<Character> CharacterByNameOrAlias(const std::string& text) {
   if (const auto c = CharacterNamed(text)) return c;
-  std::string lower = text;
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char ch) { return std::tolower(ch); });
+  const std::string lower = Lower(text);
   for (int c = 0; c < kCharacterCount; ++c)
     if (kAliases[c] == lower) return static_cast<Character>(c);
   return std::nullopt;
+}
+
+std::array<std::string, 4> SeatLabels(const SimOptions& options) {
+  std::array<std::string, 4> labels;
+  for (int s = 0; s < 4; ++s)
+    labels[s] = NameOf(options.players[s]);
+  if (options.randomUser) labels[3] = "random (user)";
+  return labels;
 }
 
 std::string HelpText() {
@@ -48,14 +79,16 @@ std::string HelpText() {
   out << "usage: zunpa-sim [--games N] [--seed S] [--players A,B,C,D] [--roles SC,REV,SKIP]\n"
          "                 [--threads T] [--log FILE] [--json] [--max-moves M] [--check]\n"
          "\n"
-         "Plays complete 20-round games of Zunpa among four computer characters, with the\n"
-         "same rules and characters as the game, and reports how each seat fared.\n"
+         "Plays complete 20-round games of Zunpa among four computer characters (or three\n"
+         "and a random user), with the same rules and characters as the game, and reports\n"
+         "how each seat fared.\n"
          "\n"
          "  --games N       games to play (default 1000)\n"
          "  --seed S        games are reproducible: game g is dealt from (S, g) only (default 1)\n"
          "  --players LIST  the characters of seats 1..4, by name or alias, comma-separated;\n"
-         "                  a character may sit at several seats\n"
-         "                  (default agarita,trickume,zunpasky,kiookuman)\n"
+         "                  a character may sit at several seats; the 4th may be random: the\n"
+         "                  user's seat, played by random clicks and answers through the game's\n"
+         "                  own commands and questions (default agarita,trickume,zunpasky,kiookuman)\n"
          "  --roles LIST    suit-change, reverse and skip ranks: distinct, 1..13, never 2\n"
          "                  (default 11,8,10)\n"
          "  --threads T     worker threads (default: one per core); results do not depend on it\n"
@@ -114,13 +147,7 @@ std::variant<SimOptions, std::string> ParseArguments(const std::vector<std::stri
     } else if (flag == "--log") {
       o.logPath = value;
     } else if (flag == "--players") {
-      const auto names = SplitCommas(value);
-      if (names.size() != 4) return "zunpa-sim: --players wants four characters, comma-separated";
-      for (int s = 0; s < 4; ++s) {
-        const auto c = CharacterByNameOrAlias(names[s]);
-        if (!c) return "zunpa-sim: unknown character '" + names[s] + "' (see --help for the names)";
-        o.players[s] = *c;
-      }
+      if (auto error = ReadPlayers(value, o)) return *error;
     } else if (flag == "--roles") {
       const auto ranks = SplitCommas(value);
       std::array<int, 3> r{};

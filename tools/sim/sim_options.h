@@ -18,6 +18,9 @@ struct SimOptions {
   std::uint64_t seed = 1;
   std::array<Character, 4> players = {Character::Agarita, Character::TrickUme, Character::Zunpasky,
                                       Character::KiOokuman};
+  // Seat 4 is then the user, played at random through the window's
+  // commands and questions, and players[3] is not used.
+  bool randomUser = false;
   Roles roles;
   int threads = 0;  // 0: one per core
   std::string logPath;
@@ -33,5 +36,7 @@ std::string HelpText();
 // A character by its name or its ASCII alias (case does not matter).
 std::optional<Character> CharacterByNameOrAlias(const std::string& text);
 std::string_view AliasOf(Character c);
+// What the report calls each seat: its character, or the random user.
+std::array<std::string, 4> SeatLabels(const SimOptions& options);
 
 }  // namespace zunpa::sim

@@ -16,10 +16,15 @@
 #include "rules/game.h"
 #include "rules/invariants.h"
 #include "rules/silent_host.h"
+#include "user_table.h"
 
 namespace zunpa::sim {
 
 void PlayOneGame(const SimOptions& options, long index, GameRecorder& recorder, std::string* log) {
+  if (options.randomUser) {
+    PlayGameWithRandomUser(options, index, recorder, log);
+    return;
+  }
   SilentHost host;
   Game game(host);
   game.watching = false;

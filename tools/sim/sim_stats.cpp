@@ -1,5 +1,6 @@
 #include "sim_stats.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -73,10 +74,15 @@ SeatFigures FiguresOf(const SeatStats& s, std::int64_t games) {
 }
 
 // Half-width katakana take one column each: pad by characters, not bytes.
-std::string PadRight(std::string_view text, std::size_t width) {
+std::size_t Characters(std::string_view text) {
   std::size_t characters = 0;
   for (unsigned char c : text)
     characters += (c & 0xC0) != 0x80;
+  return characters;
+}
+
+std::string PadRight(std::string_view text, std::size_t width) {
+  const std::size_t characters = Characters(text);
   return std::string(text) + std::string(width > characters ? width - characters : 0, ' ');
 }
 
@@ -86,9 +92,13 @@ double PerSecond(std::int64_t n, double seconds) {
 
 }  // namespace
 
-std::string FormatTable(const RunStats& stats, const std::array<Character, 4>& players, double seconds) {
+std::string FormatTable(const RunStats& stats, const std::array<std::string, 4>& seats, double seconds) {
+  std::size_t width = 10;
+  for (const std::string& name : seats)
+    width = std::max(width, Characters(name));
   std::ostringstream out;
-  out << "seat character   games  rounds   win%  [95% CI]       out/100 zunpa/100 calls/100 hit/100  "
+  out << "seat " << PadRight("character", width)
+      << "  games  rounds   win%  [95% CI]       out/100 zunpa/100 calls/100 hit/100  "
          "pts/round  total/game   1st%   2nd%   3rd%   4th%  1st% [95% CI]\n";
   for (int i = 0; i < 4; ++i) {
     const SeatStats& s = stats.seats[i];
@@ -97,7 +107,7 @@ std::string FormatTable(const RunStats& stats, const std::array<Character, 4>& p
     std::snprintf(line, sizeof line,
                   "%-4d %s %6lld %7lld %6.2f [%5.2f-%5.2f] %8.2f %9.2f %9.2f %7.2f %10.2f %11.1f %6.2f %6.2f "
                   "%6.2f %6.2f %6.2f [%5.2f-%5.2f]\n",
-                  i + 1, PadRight(NameOf(players[i]), 10).c_str(), static_cast<long long>(stats.games),
+                  i + 1, PadRight(seats[i], width).c_str(), static_cast<long long>(stats.games),
                   static_cast<long long>(s.rounds), 100 * f.winRate, 100 * f.winCi.low, 100 * f.winCi.high, f.outPer100,
                   f.zunpaPer100, f.callsPer100, f.calledOnPer100, f.meanPoints, f.meanTotal, 100 * f.placeShare[0],
                   100 * f.placeShare[1], 100 * f.placeShare[2], 100 * f.placeShare[3], 100 * f.firstRate,
@@ -111,14 +121,14 @@ std::string FormatTable(const RunStats& stats, const std::array<Character, 4>& p
   return out.str();
 }
 
-std::string FormatJson(const RunStats& stats, const std::array<Character, 4>& players, double seconds) {
+std::string FormatJson(const RunStats& stats, const std::array<std::string, 4>& seats, double seconds) {
   std::ostringstream out;
   out << "{\"seats\":[";
   for (int i = 0; i < 4; ++i) {
     const SeatStats& s = stats.seats[i];
     const SeatFigures f = FiguresOf(s, stats.games);
     if (i) out << ',';
-    out << "{\"seat\":" << i + 1 << ",\"character\":\"" << NameOf(players[i]) << "\",\"games\":" << stats.games
+    out << "{\"seat\":" << i + 1 << ",\"character\":\"" << seats[i] << "\",\"games\":" << stats.games
         << ",\"rounds\":" << s.rounds << ",\"out_wins\":" << s.outWins << ",\"zunpa_wins\":" << s.zunpaWins
         << ",\"win_rate\":" << Fixed(f.winRate, 6) << ",\"win_rate_ci95\":[" << Fixed(f.winCi.low, 6) << ','
         << Fixed(f.winCi.high, 6) << "],\"zunpa_calls_per_100_rounds\":" << Fixed(f.callsPer100, 4)

@@ -7,8 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "rules/characters.h"
-
 namespace zunpa::sim {
 
 struct SeatStats {
@@ -40,8 +38,9 @@ struct Interval {
 // The 95% Wilson score interval of `hits` out of `n`.
 Interval Wilson95(std::int64_t hits, std::int64_t n);
 
-// The report as a text table, or as one JSON object.
-std::string FormatTable(const RunStats& stats, const std::array<Character, 4>& players, double seconds);
-std::string FormatJson(const RunStats& stats, const std::array<Character, 4>& players, double seconds);
+// The report as a text table, or as one JSON object; `seats` names who
+// played at each seat.
+std::string FormatTable(const RunStats& stats, const std::array<std::string, 4>& seats, double seconds);
+std::string FormatJson(const RunStats& stats, const std::array<std::string, 4>& seats, double seconds);
 
 }  // namespace zunpa::sim

@@ -1,0 +1,44 @@
+#include "user_table.h"
+
+#include "game_recorder.h"
+#include "random_user.h"
+#include "session/session.h"
+
+namespace zunpa::sim {
+namespace {
+
+constexpr std::string_view kUserName = "あなた";
+// Keeps the user's random choices apart from the deals of the same game.
+constexpr std::uint64_t kUserSalt = 0x7573657253656174ULL;
+
+bool WaitsForUser(const Session& session) {
+  const Game& g = session.game();
+  return g.round.RoundNo >= 1 && g.flow.humanInputOpen && session.NextStep().kind == StepKind::None;
+}
+
+}  // namespace
+
+void PlayGameWithRandomUser(const SimOptions& options, long index, GameRecorder& recorder, std::string* log) {
+  const std::uint64_t seed = DeriveSeed(options.seed, static_cast<std::uint64_t>(index));
+  RandomUser user(DeriveSeed(seed, kUserSalt), recorder);
+  Session session(user);
+  user.SitAt(session);
+  Game& game = session.game();
+  game.watching = false;
+  game.observer = &recorder;
+  game.flow.maxMovesPerRound = options.maxMoves;
+  game.roles = options.roles;
+  game.random.Seed(seed);
+  for (int i = 0; i < 3; ++i)
+    game.seats.SeatName[i] = std::string(NameOf(options.players[i]));
+  game.seats.SeatName[3] = std::string(kUserName);
+  recorder.StartGame(game, index, log);
+  // The window's new-game command: player selection comes up and is
+  // accepted with the seats above, then round 1 is dealt.
+  session.NewGame();
+  session.RunSteps();
+  while (WaitsForUser(session))
+    user.Act();
+}
+
+}  // namespace zunpa::sim
