@@ -102,7 +102,7 @@ void AbandonStalledRound(Game& g) {
 // The user's turn needs no step of its own: the controls open at once.
 void OpenUserTurnIfDue(Game& g) {
   const int seat = g.flow.pendingSeat;
-  if (seat == 0 || g.round.RoundOver() || RoundStalled(g) || !g.seats.IsHuman(seat)) return;
+  if (seat == 0 || !g.seats.IsHuman(seat) || g.round.RoundOver() || RoundStalled(g)) return;
   if (!g.flow.pendingBySkip && g.round.DrawPenalty != 0) return;  // the draw-two question comes first
   g.flow.pendingSeat = 0;
   UnlockHumanInput(g);
@@ -128,10 +128,16 @@ void RunRoundDriver(Game& g) {
 
 Step NextStep(const Game& g) {
   const RoundState& r = g.round;
+  const int seat = g.flow.pendingSeat;
+  // The common case first: a computer seat's move in a round under way.
+  const FlowState& f = g.flow;
+  if (seat != 0 && !g.seats.IsHuman(seat) && !r.RoundOver() &&
+      (f.maxMovesPerRound == 0 || f.movesThisRound < f.maxMovesPerRound) && r.RoundNo >= 1 &&
+      r.RoundNo < kGameOverRound)
+    return {StepKind::ComputerMove, seat, g.watching ? ComputerPauseSeconds(g.options.SpeedIndex) : 0.0};
   if (r.RoundNo < 1 || r.RoundNo >= kGameOverRound) return {};
   if (r.RoundOver()) return {r.RoundNo + 1 >= kGameOverRound ? StepKind::GameEnd : StepKind::Deal};
   if (RoundStalled(g)) return {StepKind::Deal};
-  const int seat = g.flow.pendingSeat;
   if (seat == 0) return {};
   if (g.seats.IsHuman(seat))
     return !g.flow.pendingBySkip && r.DrawPenalty != 0 ? Step{StepKind::DrawTwoQuestion, seat} : Step{};
