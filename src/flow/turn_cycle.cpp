@@ -108,25 +108,7 @@ void OpenUserTurnIfDue(Game& g) {
   UnlockHumanInput(g);
 }
 
-}  // namespace
-
-int NextSeat(int seat, bool reversed, bool skip) {
-  const int next = SeatAfter(seat, reversed);
-  return skip ? SeatAfter(next, reversed) : next;
-}
-
-bool StartRound(Game& g) {
-  if (!ResolveStarter(g)) return false;
-  OpenRound(g);
-  OpenUserTurnIfDue(g);
-  return true;
-}
-
-void RunRoundDriver(Game& g) {
-  if (StartRound(g)) RunSteps(g);
-}
-
-Step NextStep(const Game& g) {
+[[gnu::always_inline]] inline Step StepAt(const Game& g) {
   const RoundState& r = g.round;
   const int seat = g.flow.pendingSeat;
   // The common case first: a computer seat's move in a round under way.
@@ -143,8 +125,6 @@ Step NextStep(const Game& g) {
     return !g.flow.pendingBySkip && r.DrawPenalty != 0 ? Step{StepKind::DrawTwoQuestion, seat} : Step{};
   return {StepKind::ComputerMove, seat, g.watching ? ComputerPauseSeconds(g.options.SpeedIndex) : 0.0};
 }
-
-namespace {
 
 void MakeStep(Game& g, const Step& step) {
   switch (step.kind) {
@@ -172,18 +152,49 @@ void MakeStep(Game& g, const Step& step) {
   if (g.flow.checkInvariants) CheckInvariants(g);
 }
 
+// One step, or every step up to the user's move, in one body: the moves
+// are inlined here once, so a long run of them pays no call per step
+// whoever else makes single steps.
+void MakeSteps(Game& g, bool untilUserActs) {
+  if (untilUserActs) OpenUserTurnIfDue(g);
+  for (Step step = StepAt(g); step.kind != StepKind::None; step = StepAt(g)) {
+    if (untilUserActs && step.pauseSeconds > 0) {
+      g.host->Pause(step.pauseSeconds);
+      step = StepAt(g);  // a command during the pause may have moved the game on
+    }
+    MakeStep(g, step);
+    if (!untilUserActs) return;
+  }
+}
+
 }  // namespace
 
+int NextSeat(int seat, bool reversed, bool skip) {
+  const int next = SeatAfter(seat, reversed);
+  return skip ? SeatAfter(next, reversed) : next;
+}
+
+bool StartRound(Game& g) {
+  if (!ResolveStarter(g)) return false;
+  OpenRound(g);
+  OpenUserTurnIfDue(g);
+  return true;
+}
+
+void RunRoundDriver(Game& g) {
+  if (StartRound(g)) RunSteps(g);
+}
+
+Step NextStep(const Game& g) {
+  return StepAt(g);
+}
+
 void RunStep(Game& g) {
-  MakeStep(g, NextStep(g));
+  MakeSteps(g, false);
 }
 
 void RunSteps(Game& g) {
-  OpenUserTurnIfDue(g);
-  for (Step step = NextStep(g); step.kind != StepKind::None; step = NextStep(g)) {
-    if (step.pauseSeconds > 0) g.host->Pause(step.pauseSeconds);
-    MakeStep(g, step);
-  }
+  MakeSteps(g, true);
 }
 
 void PassTurn(Game& g) {
