@@ -87,8 +87,12 @@ void OpenRound(Game& g) {
   DealRound(g);
 }
 
+bool MoveCapReached(const FlowState& f) {
+  return f.maxMovesPerRound != 0 && f.movesThisRound >= f.maxMovesPerRound;
+}
+
 bool RoundStalled(const Game& g) {
-  return g.flow.maxMovesPerRound != 0 && g.flow.movesThisRound >= g.flow.maxMovesPerRound && !g.round.RoundOver();
+  return MoveCapReached(g.flow) && !g.round.RoundOver();
 }
 
 // The round reached the move cap: it is abandoned and dealt again.
@@ -110,16 +114,10 @@ void OpenUserTurnIfDue(Game& g) {
 
 [[gnu::always_inline]] inline Step StepAt(const Game& g) {
   const RoundState& r = g.round;
-  const int seat = g.flow.pendingSeat;
-  // The common case first: a computer seat's move in a round under way.
-  const FlowState& f = g.flow;
-  if (seat != 0 && !g.seats.IsHuman(seat) && !r.RoundOver() &&
-      (f.maxMovesPerRound == 0 || f.movesThisRound < f.maxMovesPerRound) && r.RoundNo >= 1 &&
-      r.RoundNo < kGameOverRound)
-    return {StepKind::ComputerMove, seat, g.watching ? ComputerPauseSeconds(g.options.SpeedIndex) : 0.0};
   if (r.RoundNo < 1 || r.RoundNo >= kGameOverRound) return {};
   if (r.RoundOver()) return {r.RoundNo + 1 >= kGameOverRound ? StepKind::GameEnd : StepKind::Deal};
-  if (RoundStalled(g)) return {StepKind::Deal};
+  if (MoveCapReached(g.flow)) return {StepKind::Deal};
+  const int seat = g.flow.pendingSeat;
   if (seat == 0) return {};
   if (g.seats.IsHuman(seat))
     return !g.flow.pendingBySkip && r.DrawPenalty != 0 ? Step{StepKind::DrawTwoQuestion, seat} : Step{};

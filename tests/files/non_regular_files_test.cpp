@@ -115,9 +115,9 @@ const std::vector<DataFile>& EveryDataFile() {
   return files;
 }
 
-class SpecialFileTest : public FolderTest {};
+class NonRegularFileTest : public FolderTest {};
 
-TEST_F(SpecialFileTest, EveryReaderComesBackWithAFaultAndNoWriterReplacesIt) {
+TEST_F(NonRegularFileTest, EveryReaderComesBackWithAFaultAndNoWriterReplacesIt) {
   for (const DataFile& file : EveryDataFile()) {
     for (Squatter s : kSquatters) {
       SCOPED_TRACE(std::string(file.name) + " is a " + NameOf(s));
