@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 build_dir="${1:-build}"
 
 packages=(build-essential cmake googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev qt6-base-dev
-          fonts-dejavu-core espeak-ng clang-format)
+          qt6-multimedia-dev libqt6multimedia6 fonts-ipafont-gothic fonts-dejavu-core espeak-ng clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -34,6 +34,9 @@ struct FilesState {
   // Today as yy/mm/dd; the local calendar unless a test sets a day.
   std::function<std::string()> today;
   bool SoundFilesPresent = false;
+  // The machine has somewhere to play sound; without it the voices give
+  // way to balloons, as with missing files, and nothing waits on a sound.
+  bool SoundOutputPresent = true;
 };
 
 // Where the run of moves stands between steps.

@@ -76,7 +76,7 @@ int SpeakerOf(const Game& g, int code) {
 }
 
 bool VoicesOn(const Game& g) {
-  return g.options.Sound && g.files.SoundFilesPresent;
+  return g.options.Sound && g.files.SoundFilesPresent && g.files.SoundOutputPresent;
 }
 
 std::string ProgramFile(const Game& g, std::string_view name) {
