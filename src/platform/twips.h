@@ -8,7 +8,9 @@ namespace zunpa::qt {
 
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+constexpr int Px(int twips) {
+  return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 inline QRect TwipsRect(int left, int top, int width, int height) {
   return {Px(left), Px(top), Px(width), Px(height)};
 }
