@@ -40,6 +40,22 @@ TEST_F(CalloutTest, VoicesNeedTheSwitchAndEverySoundFile) {
   EXPECT_TRUE(host.OfKind(Event::Announce)[0].title.empty());
 }
 
+// A machine without any audio output: nothing could be heard, so every
+// call-out is written and no effect is asked for, though the option stays.
+TEST_F(CalloutTest, WithoutSoundOutputCallsAreWrittenAndEffectsSilent) {
+  game.options.Sound = true;
+  game.files.SoundOutputPresent = false;
+  SetTable(game, {{{101, 113}, {208, 213}, {301}, {402, 410}}}, 405);
+  Play(4, 410);
+  const auto calls = host.OfKind(Event::Announce);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_TRUE(calls[0].title.empty());
+  EXPECT_EQ(calls[0].seconds, 1.0);
+  PlaySoundFile(game, "agari.wav");
+  EXPECT_TRUE(host.Sounds().empty());
+  EXPECT_TRUE(game.options.Sound);
+}
+
 TEST_F(CalloutTest, EachCharacterSpeaksInItsOwnVoice) {
   game.options.Sound = true;
   game.files.AppDir = "/opt/zunpa/";

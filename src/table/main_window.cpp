@@ -1,0 +1,308 @@
+#include "table/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+
+#include "dialogs/about_dialog.h"
+#include "dialogs/card_roles_dialog.h"
+#include "dialogs/character_sheet_dialog.h"
+#include "dialogs/help_window.h"
+#include "files/data_files.h"
+#include "files/start_up.h"
+#include "platform/message_box.h"
+#include "platform/sound_player.h"
+#include "table/qt_host.h"
+#include "table/table_widget.h"
+#include "ui_logic/exit_question.h"
+#include "ui_logic/menu_tree.h"
+#include "ui_logic/option_menus.h"
+#include "ui_logic/table_toggles.h"
+
+namespace zunpa::qt {
+namespace {
+
+// The voices are made by the build when espeak-ng is installed.
+constexpr std::string_view kSoundDownloadPage = "https://packages.debian.org/bookworm/espeak-ng";
+
+QString ActionName(const ui::MenuItem& item) {
+  QString name = QString::fromUtf8(item.name.data(), int(item.name.size()));
+  return item.index >= 0 ? name + QString::number(item.index) : name;
+}
+
+QString Caption(std::string_view text) {
+  return QString::fromUtf8(text.data(), int(text.size()));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent), folder_(programFolder), sound_(std::make_unique<SoundPlayer>()) {
+  setObjectName("frmMAIN");
+  setWindowTitle(Caption(kProgramTitle));
+  table_ = new TableWidget(this);
+  table_->SetProgramFolder(folder_);
+  setCentralWidget(table_);
+  host_ = std::make_unique<QtHost>(*this, *table_, *sound_);
+  session_ = std::make_unique<Session>(*host_, &DataFiles());
+  Game& game = session_->game();
+  game.files.AppDir = folder_.toStdString();
+  game.files.SoundOutputPresent = sound_->HasOutput();
+  table_->SetGame(game);
+  host_->SetGame(game);
+  host_->OnDisplayChanged([this] { SyncMenus(); });
+  session_->OnBusyChanged([this](bool) { SyncMenus(); });
+  session_->OnStopped([this](StopOutcome outcome) { OnStopped(outcome); });
+
+  stepTimer_.setSingleShot(true);
+  connect(&stepTimer_, &QTimer::timeout, this, &MainWindow::RunOneStep);
+  connect(table_, &TableWidget::CardClicked, this,
+          [this](int suit, int rank) { Play([&] { return session_->ClickCard(suit, rank); }); });
+  connect(table_, &TableWidget::DrawPressed, this, [this] { Play([&] { return session_->PressDraw(); }); });
+  connect(table_, &TableWidget::RoundCaptionDoubleClicked, this, &MainWindow::ToggleXray);
+  BuildMenus();
+  ConnectCommands();
+  ConnectOptions();
+  SyncMenus();
+  SyncChecks();
+
+  const QSize layout = table_->minimumSizeHint();
+  const QScreen* screen = QApplication::primaryScreen();
+  double factor = 1.5;
+  if (screen) factor = std::max(1.0, std::min(factor, 0.85 * screen->availableSize().height() / layout.height()));
+  resize(int(layout.width() * factor), int(layout.height() * factor) + menuBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::StartUp() {
+  session_->StartUp();
+  if (sound_->HasOutput()) {
+    QStringList names;
+    for (std::string_view name : kSoundFiles)
+      names << Caption(name);
+    sound_->Preload(folder_, names);
+  }
+  SyncChecks();
+  SyncMenus();
+  ScheduleStep();
+}
+
+void MainWindow::BuildMenus() {
+  for (const ui::MenuItem& item : ui::InitialMenuBar()) {
+    QMenu* menu = menuBar()->addMenu(Caption(item.caption));
+    menu->setObjectName(ActionName(item));
+    actions_.insert(ActionName(item), menu->menuAction());
+    AddMenuItems(menu, item.items);
+  }
+}
+
+void MainWindow::AddMenuItems(QMenu* menu, const std::vector<ui::MenuItem>& items) {
+  for (const ui::MenuItem& item : items) {
+    if (item.IsSeparator()) {
+      menu->addSeparator()->setObjectName(ActionName(item));
+      continue;
+    }
+    if (!item.items.empty()) {
+      QMenu* sub = menu->addMenu(Caption(item.caption));
+      sub->setObjectName(ActionName(item));
+      actions_.insert(ActionName(item), sub->menuAction());
+      AddMenuItems(sub, item.items);
+      continue;
+    }
+    QAction* action = menu->addAction(Caption(item.caption));
+    action->setObjectName(ActionName(item));
+    action->setCheckable(item.checkable);
+    action->setChecked(item.checked);
+    action->setEnabled(item.enabled);
+    if (!item.shortcut.empty()) action->setShortcut(QKeySequence(Caption(item.shortcut)));
+    actions_.insert(ActionName(item), action);
+  }
+}
+
+void MainWindow::OnTriggered(const QString& name, void (MainWindow::*handler)()) {
+  connect(actions_.value(name), &QAction::triggered, this, handler);
+}
+
+void MainWindow::ConnectCommands() {
+  OnTriggered("mneNEW", &MainWindow::NewGame);
+  OnTriggered("mneCONTINUE", &MainWindow::ContinueGame);
+  OnTriggered("mneSAVE", &MainWindow::SaveGame);
+  OnTriggered("mneHiScore", &MainWindow::ShowHighScores);
+  OnTriggered("mneEXIT", &MainWindow::AskExit);
+  OnTriggered("mnuCSET", &MainWindow::EditCardRoles);
+  OnTriggered("mnuCHAR", &MainWindow::ShowCharacters);
+  OnTriggered("mneKEIKA", &MainWindow::ShowScoreTable);
+  OnTriggered("mneMOKUJI", &MainWindow::ShowHelp);
+  OnTriggered("mneVER", &MainWindow::ShowAbout);
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this, &MainWindow::ShowHelp);
+}
+
+void MainWindow::ConnectOptions() {
+  for (int i = 0; i < 4; ++i) {
+    connect(actions_.value("flgSOKUDO" + QString::number(i)), &QAction::triggered, this,
+            [this, i] { ChangeOptions(ui::ClickSpeed(session_->game().options, i)); });
+  }
+  const std::pair<const char*, ui::MessageKind> kinds[] = {{"flgMsgSkip", ui::MessageKind::Skip},
+                                                           {"flgMsgRev", ui::MessageKind::Reverse},
+                                                           {"flgMsgNi", ui::MessageKind::DrawTwo},
+                                                           {"flgMsgCS", ui::MessageKind::SuitChange}};
+  for (const auto& [name, kind] : kinds) {
+    connect(actions_.value(name), &QAction::triggered, this,
+            [this, kind = kind] { ChangeOptions(ui::ClickMessageKind(session_->game().options, kind)); });
+  }
+  connect(actions_.value("flgSUBETE"), &QAction::triggered, this,
+          [this] { ChangeOptions(ui::ClickAllMessages(session_->game().options)); });
+  connect(actions_.value("mneSOUNDC"), &QAction::triggered, this,
+          [this] { ChangeOptions(ui::ClickCardSound(session_->game().options)); });
+  OnTriggered("mneSOUND", &MainWindow::ToggleSound);
+  OnTriggered("mnuKEN", &MainWindow::ToggleAutoDetect);
+}
+
+void MainWindow::ChangeOptions(const Options& options) {
+  session_->SetOptions(options);
+  SyncChecks();
+}
+
+// The items show the options: a click's own toggle is overruled by them.
+void MainWindow::SyncChecks() {
+  const Options& options = session_->game().options;
+  for (auto it = actions_.begin(); it != actions_.end(); ++it) {
+    if (!it.value()->isCheckable()) continue;
+    const QString name = it.key();
+    const bool indexed = name.startsWith("flgSOKUDO");
+    const std::string item = (indexed ? QStringLiteral("flgSOKUDO") : name).toStdString();
+    const int index = indexed ? name.mid(9).toInt() : -1;
+    if (const auto checked = ui::CheckMarkOf(options, item, index)) it.value()->setChecked(*checked);
+  }
+}
+
+// The game-changing items are greyed while a step runs or moves wait.
+void MainWindow::SyncMenus() {
+  const bool free = !session_->Busy() && !session_->Stopped();
+  const DisplayModel& d = session_->game().display;
+  actions_.value("mneNEW")->setEnabled(free);
+  actions_.value("mneCONTINUE")->setEnabled(free && d.continueEnabled);
+  actions_.value("mneSAVE")->setEnabled(free && d.saveEnabled);
+}
+
+void MainWindow::ScheduleStep() {
+  const Step step = session_->NextStep();
+  if (step.kind == StepKind::None) {
+    stepTimer_.stop();
+    return;
+  }
+  stepTimer_.start(int(step.pauseSeconds * 1000 + 0.5));
+}
+
+void MainWindow::RunOneStep() {
+  ++stepsRun_;
+  session_->RunStep();
+  ScheduleStep();
+}
+
+template <typename Command>
+void MainWindow::Play(Command command) {
+  if (command()) ScheduleStep();
+  SyncMenus();
+}
+
+template <typename Window>
+void MainWindow::Between(Window window) {
+  const bool held = stepTimer_.isActive();
+  stepTimer_.stop();
+  window();
+  if (held || !session_->Busy()) ScheduleStep();
+}
+
+void MainWindow::NewGame() {
+  Play([this] { return session_->NewGame(); });
+}
+
+void MainWindow::ContinueGame() {
+  Play([this] { return session_->Continue(); });
+}
+
+void MainWindow::SaveGame() {
+  Play([this] { return session_->Save(); });
+}
+
+void MainWindow::ShowHighScores() {
+  Between([this] { session_->ShowHighScores(); });
+}
+
+void MainWindow::AskExit() {
+  bool confirmed = false;
+  Between([&] { confirmed = ui::ExitConfirmed(ShowMessageBox(this, ui::ExitQuestion())); });
+  if (confirmed) close();
+}
+
+void MainWindow::ToggleSound() {
+  const ui::MenuOutcome outcome =
+      ui::ClickSound(session_->game().options, session_->game().files.SoundFilesPresent, kSoundDownloadPage);
+  ChangeOptions(outcome.options);
+  if (outcome.message) Between([&] { ShowMessageBox(this, *outcome.message); });
+}
+
+void MainWindow::ToggleAutoDetect() {
+  if (session_->Stopped()) return;
+  ui::ToggleAutoDetect(session_->game());
+  SyncChecks();
+}
+
+void MainWindow::ToggleXray() {
+  const Message message = ui::ToggleXray(session_->game().display);
+  table_->Sync();
+  Between([&] { ShowMessageBox(this, message); });
+}
+
+void MainWindow::EditCardRoles() {
+  std::optional<Roles> roles;
+  Between([&] { roles = RunCardRoles(this, session_->game().roles); });
+  if (roles) session_->SetRoles(*roles);
+}
+
+void MainWindow::ShowCharacters() {
+  const Game& game = session_->game();
+  Between([&] { RunCharacterSheet(this, game.records, game.seats.SeatName[3]); });
+}
+
+void MainWindow::ShowScoreTable() {
+  host_->ShowScoreTable();
+}
+
+void MainWindow::ShowHelp() {
+  qt::ShowHelp(this, folder_);
+}
+
+void MainWindow::ShowAbout() {
+  Between([this] { RunAbout(this); });
+}
+
+// Exit and the close box: settings and records are written first. Inside
+// a step the stop waits for the step to unwind; a balloon ends at once.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (mayClose_) return event->accept();
+  const StopOutcome outcome = session_->Stop();
+  if (outcome == StopOutcome::Pending) host_->CutWaitsShort();
+  if (outcome != StopOutcome::Ended) return event->ignore();
+  mayClose_ = true;
+  stepTimer_.stop();
+  host_->CutWaitsShort();
+  event->accept();
+  for (QWidget* window : findChildren<QWidget*>())
+    if (window->isWindow() && window->isVisible()) window->close();
+  emit Closed();
+}
+
+void MainWindow::OnStopped(StopOutcome outcome) {
+  if (outcome == StopOutcome::Ended) QTimer::singleShot(0, this, &QWidget::close);
+  SyncMenus();
+}
+
+}  // namespace zunpa::qt

@@ -1,0 +1,96 @@
+#pragma once
+// frmMAIN: the table, the menu bar and the draw button. Every game command
+// goes to the session; computer moves run from a timer between steps, so
+// the window stays free and the processor idle while the computer pauses.
+
+#include <QHash>
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+#include "session/session.h"
+
+class QAction;
+class QMenu;
+
+namespace zunpa::ui {
+struct MenuItem;
+}
+
+namespace zunpa::qt {
+
+class QtHost;
+class SoundPlayer;
+class TableWidget;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // `programFolder`: pictures, sounds, help and data files.
+  explicit MainWindow(const QString& programFolder, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Form_Load after the window is on screen: the files are read.
+  void StartUp();
+
+  Session& session() { return *session_; }
+  TableWidget& table() { return *table_; }
+  QtHost& host() { return *host_; }
+  QAction* action(const QString& name) const { return actions_.value(name); }
+  // Steps run so far, and whether one is waiting on its timer.
+  int stepsRun() const { return stepsRun_; }
+  bool stepPending() const { return stepTimer_.isActive(); }
+
+ signals:
+  // The window has closed for good: settings and records are written.
+  void Closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void AddMenuItems(QMenu* menu, const std::vector<ui::MenuItem>& items);
+  void ConnectCommands();
+  void ConnectOptions();
+  void OnTriggered(const QString& name, void (MainWindow::*handler)());
+  void SyncMenus();
+  void SyncChecks();
+  void ScheduleStep();
+  void RunOneStep();
+  // A command of the game: refused while busy; the moves it sets going
+  // follow as steps.
+  template <typename Command>
+  void Play(Command command);
+  // A window opened from the menu between steps holds the next one back.
+  template <typename Window>
+  void Between(Window window);
+  void ChangeOptions(const Options& options);
+
+  void NewGame();
+  void ContinueGame();
+  void SaveGame();
+  void ShowHighScores();
+  void AskExit();
+  void ToggleSound();
+  void ToggleAutoDetect();
+  void ToggleXray();
+  void EditCardRoles();
+  void ShowCharacters();
+  void ShowScoreTable();
+  void ShowHelp();
+  void ShowAbout();
+  void OnStopped(StopOutcome outcome);
+
+  QString folder_;
+  std::unique_ptr<SoundPlayer> sound_;
+  TableWidget* table_ = nullptr;
+  std::unique_ptr<QtHost> host_;
+  std::unique_ptr<Session> session_;
+  QHash<QString, QAction*> actions_;
+  QTimer stepTimer_;
+  int stepsRun_ = 0;
+  bool mayClose_ = false;
+};
+
+}  // namespace zunpa::qt

@@ -1,0 +1,123 @@
+#include "table/qt_host.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWidget>
+
+#include "dialogs/final_result_dialog.h"
+#include "dialogs/high_scores_dialog.h"
+#include "dialogs/name_entry_dialog.h"
+#include "dialogs/player_selection_dialog.h"
+#include "dialogs/round_result_dialog.h"
+#include "dialogs/score_table_window.h"
+#include "dialogs/suit_choice_dialog.h"
+#include "platform/message_box.h"
+#include "platform/sound_player.h"
+#include "table/balloon.h"
+#include "table/table_widget.h"
+
+namespace zunpa::qt {
+
+QtHost::QtHost(QWidget& mainWindow, TableWidget& table, SoundPlayer& sound)
+    : main_(mainWindow), table_(table), sound_(sound), balloon_(new Balloon(&mainWindow)) {}
+
+QtHost::~QtHost() = default;
+
+void QtHost::CutWaitsShort() {
+  if (waiting_) waiting_->quit();
+  balloon_->hide();
+}
+
+// Whatever blocks next, the table shows the move that led to it.
+Answer QtHost::ShowMessage(const Message& message) {
+  table_.PaintNowIfPending();
+  return ShowMessageBox(&main_, message);
+}
+
+// The window paces the computer by a timer between steps, so the game
+// asks for no pause of its own there; this keeps any other one bounded.
+void QtHost::Pause(double seconds) {
+  Wait(seconds);
+}
+
+void QtHost::ProcessEvents() {
+  QCoreApplication::processEvents();
+}
+
+void QtHost::PlaySound(const std::string& path) {
+  table_.PaintNowIfPending();
+  sound_.PlayAndWait(QString::fromStdString(path));
+}
+
+void QtHost::Announce(const Announcement& a) {
+  if (!a.voiceFile.empty()) return PlaySound(a.voiceFile);
+  ShowBalloon(a);
+}
+
+// Over the speaker's row, just right of its first card.
+void QtHost::ShowBalloon(const Announcement& a) {
+  if (a.speaker < 1 || a.speaker > kSeats) return;
+  table_.PaintNowIfPending();
+  const QPoint at = table_.GlobalOfTwips(3120, kRowTop[a.speaker - 1] + 120);
+  balloon_->ShowAt(QString::fromUtf8(a.text.data(), int(a.text.size())), at, table_.transform().scale());
+  Wait(a.balloonSeconds);
+  balloon_->hide();
+}
+
+// The one wait that lets the window's events through; the session keeps
+// the game's commands refused meanwhile.
+void QtHost::Wait(double seconds) {
+  if (seconds <= 0) return;
+  QEventLoop loop;
+  QTimer::singleShot(int(seconds * 1000 + 0.5), &loop, &QEventLoop::quit);
+  QEventLoop* outer = waiting_;
+  waiting_ = &loop;
+  loop.exec();
+  waiting_ = outer;
+}
+
+void QtHost::DisplayChanged() {
+  table_.Sync();
+  if (scoreTable_ && game_) scoreTable_->Refresh(game_->display.sheet);
+  if (displayListener_) displayListener_();
+}
+
+void QtHost::ShowScoreTable() {
+  if (!scoreTable_) scoreTable_ = new ScoreTableWindow(&main_);
+  if (game_) scoreTable_->ShowSheet(game_->display.sheet);
+}
+
+void QtHost::ShowScoreSheet() {
+  ShowScoreTable();
+}
+
+bool QtHost::SelectPlayers(SeatSetup& setup) {
+  table_.PaintNowIfPending();
+  return RunPlayerSelection(&main_, setup, game_ ? game_->records : Records{});
+}
+
+SuitChoice QtHost::ChooseSuit(const SuitChoice& suggestion) {
+  table_.PaintNowIfPending();
+  return RunSuitChoice(&main_, suggestion);
+}
+
+void QtHost::ShowRoundResult(const RoundResult& result) {
+  table_.PaintNowIfPending();
+  RunRoundResult(&main_, result, game_ ? game_->display.sheet : ScoreSheet{});
+}
+
+void QtHost::ShowFinalResult(const FinalResult& result) {
+  table_.PaintNowIfPending();
+  RunFinalResult(&main_, result);
+}
+
+std::optional<std::string> QtHost::EnterName(const std::string& message, const std::string& preset) {
+  return RunNameEntry(&main_, message, preset);
+}
+
+void QtHost::ShowHighScores(HighScoreBoard& board) {
+  RunHighScores(&main_, board);
+}
+
+}  // namespace zunpa::qt

@@ -1,0 +1,64 @@
+#pragma once
+// The game's Host on the desktop: message boxes and dialogs over the main
+// window, voices through the sound player, balloons over the table.
+
+#include <QPointer>
+#include <functional>
+
+#include "dialogs/score_table_window.h"
+#include "rules/game.h"
+#include "rules/host.h"
+
+class QEventLoop;
+class QWidget;
+
+namespace zunpa::qt {
+
+class Balloon;
+class SoundPlayer;
+class TableWidget;
+
+class QtHost : public Host {
+ public:
+  QtHost(QWidget& mainWindow, TableWidget& table, SoundPlayer& sound);
+  ~QtHost() override;
+  // The game whose records and score sheet the dialogs show.
+  void SetGame(const Game& game) { game_ = &game; }
+  // Ends a balloon at once: the program is being closed.
+  void CutWaitsShort();
+  // Called whenever the display changed, after the table took it.
+  void OnDisplayChanged(std::function<void()> listener) { displayListener_ = std::move(listener); }
+
+  ScoreTableWindow* scoreTable() const { return scoreTable_; }
+  Balloon* balloon() const { return balloon_; }
+  void ShowScoreTable();
+
+  Answer ShowMessage(const Message& message) override;
+  void Pause(double seconds) override;
+  void ProcessEvents() override;
+  void PlaySound(const std::string& path) override;
+  void Announce(const Announcement& announcement) override;
+  void DisplayChanged() override;
+  void ShowScoreSheet() override;
+  bool SelectPlayers(SeatSetup& setup) override;
+  SuitChoice ChooseSuit(const SuitChoice& suggestion) override;
+  void ShowRoundResult(const RoundResult& result) override;
+  void ShowFinalResult(const FinalResult& result) override;
+  std::optional<std::string> EnterName(const std::string& message, const std::string& preset) override;
+  void ShowHighScores(HighScoreBoard& board) override;
+
+ private:
+  void Wait(double seconds);
+  void ShowBalloon(const Announcement& announcement);
+
+  QWidget& main_;
+  TableWidget& table_;
+  SoundPlayer& sound_;
+  const Game* game_ = nullptr;
+  Balloon* balloon_;
+  QPointer<ScoreTableWindow> scoreTable_;
+  QEventLoop* waiting_ = nullptr;
+  std::function<void()> displayListener_;
+};
+
+}  // namespace zunpa::qt

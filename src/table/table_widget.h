@@ -1,0 +1,88 @@
+#pragma once
+// frmMAIN's table: every card picture, marker and caption of the display
+// model, drawn through one twips-to-pixel transform. The draw button, the
+// captions and the x-ray lists are real widgets placed the same way.
+
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "rules/game.h"
+#include "table/picture_cache.h"
+#include "table/table_transform.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace zunpa::qt {
+
+class TableWidget : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TableWidget(QWidget* parent = nullptr);
+  // The table shown; nothing is drawn before it is set.
+  void SetGame(const Game& game);
+
+  void SetProgramFolder(const QString& folder);
+  // The model changed: captions are copied now, the pictures repaint once
+  // the events run (many changes, one paint).
+  void Sync();
+  // Paints at once what changed, before a sound or a dialog blocks.
+  void PaintNowIfPending();
+
+  const TableTransform& transform() const { return transform_; }
+  QSize tableTwips() const;
+  QPushButton* drawButton() const { return drawButton_; }
+  // Where a twips point of the table lies on the screen.
+  QPoint GlobalOfTwips(int x, int y) const;
+  int paints() const { return paints_; }
+  int scalings() const { return pictures_.scalings(); }
+
+  QSize minimumSizeHint() const override;
+  QSize sizeHint() const override;
+
+ signals:
+  void CardClicked(int suit, int rank);
+  void DrawPressed();
+  void RoundCaptionDoubleClicked();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct PlacedLabel {
+    QLabel* label;
+    QRect twips;
+    double points;
+  };
+  QLabel* AddLabel(const QString& name, QRect twips, double points, Qt::Alignment alignment);
+  void BuildSeatPanels();
+  void BuildCentre();
+  void SyncSeatPanels();
+  void SyncCentre();
+  void SyncLists();
+  void PlaceWidgets();
+  void PaintPictures(class QPainter& painter);
+  void PaintMarkers(QPainter& painter);
+  void PaintPicture(QPainter& painter, const QString& file, int left, int top, int width, int height);
+
+  const Game* game_ = nullptr;
+  PictureCache pictures_;
+  TableTransform transform_;
+  std::vector<PlacedLabel> labels_;
+  std::array<QLabel*, kSeats> names_{}, standings_{}, totals_{}, lastPoints_{}, zunpaRecords_{}, wins_{};
+  QLabel* roundCaption_ = nullptr;
+  QLabel* stockCounter_ = nullptr;
+  QLabel* handTotal_ = nullptr;
+  QPushButton* drawButton_ = nullptr;
+  std::array<QListWidget*, 7> lists_{};
+  bool xray_ = false;
+  bool paintPending_ = false;
+  int paints_ = 0;
+};
+
+}  // namespace zunpa::qt
