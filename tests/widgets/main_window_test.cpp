@@ -55,7 +55,7 @@ class MainWindowTest : public QObject {
   void everyMenuItemIsBuiltWithItsCaptionShortcutAndMark();
   void aFreshFolderStartsWithDefaultsAndNothingToContinue();
   void aSavedGameAndSettingsAreTakenUpAtStartUp();
-  void aDamagedSettingsFileIsReportedAndTheGameGoesOn();
+  void damagedRecordsAndSettingsAreReportedAndTheGameGoesOn();
   void withoutTheSoundFilesTheVoicesStayOff();
   void theGameItemsAreGreyedWhileTheComputerMoves();
   void closingDuringABalloonEndsCleanlyAndKeepsTheSettings();
@@ -146,16 +146,19 @@ void MainWindowTest::aSavedGameAndSettingsAreTakenUpAtStartUp() {
   window.close();
 }
 
-void MainWindowTest::aDamagedSettingsFileIsReportedAndTheGameGoesOn() {
+void MainWindowTest::damagedRecordsAndSettingsAreReportedAndTheGameGoesOn() {
   QTemporaryDir dir;
   const QString folder = zunpa::testing::MakeProgramFolder(dir);
   WriteFile(QDir(folder).filePath("zunpas.ini"), QByteArray("3,5,x\r\n\xff\xfe garbage"));
+  WriteFile(QDir(folder).filePath("Save.txt"), QByteArray("1,2,3\r\n"));
   MainWindow window(folder);
   zunpa::testing::ModalAnswerer answerer;
   window.show();
   window.StartUp();
-  QCOMPARE(answerer.messages().size(), 1);
-  QVERIFY(answerer.messages()[0].contains("zunpas.ini"));
+  // The records come first, then the settings, each named.
+  QCOMPARE(answerer.messages().size(), 2);
+  QVERIFY(answerer.messages()[0].contains("save.txt"));
+  QVERIFY(answerer.messages()[1].contains("zunpas.ini"));
   QVERIFY(window.action("mneNEW")->isEnabled());
   window.close();
 }

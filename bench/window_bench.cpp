@@ -1,0 +1,145 @@
+// The window's own figures, measured on the real main window:
+//   start      process start to the window shown, and to ready with the
+//              files loaded (milliseconds)
+//   idle       processor time while the user is to move, and while the
+//              computer pauses before a move (percent of one core)
+//   click      processor time from the user's click to the user's next
+//              move at the fastest speed with sounds off (milliseconds),
+//              and table repaints per computer move
+// Usage: zunpa-window-bench start|idle|click [rounds]
+
+#include <sys/resource.h>
+#include <time.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+#include "platform/japanese_font.h"
+#include "table/main_window.h"
+#include "table/table_widget.h"
+#include "widgets/modal_answerer.h"
+#include "widgets/table_player.h"
+
+using zunpa::qt::MainWindow;
+
+namespace {
+
+double ProcessCpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double ThreadCpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// Milliseconds since the process was started, from the kernel's record.
+double MillisecondsSinceProcessStart() {
+  std::ifstream stat("/proc/self/stat");
+  std::string field;
+  for (int i = 0; i < 22 && stat >> field; ++i) {
+  }
+  const double startTicks = std::stod(field);
+  timespec now{};
+  clock_gettime(CLOCK_BOOTTIME, &now);
+  const double ticks = double(sysconf(_SC_CLK_TCK));
+  return (double(now.tv_sec) + double(now.tv_nsec) / 1e9 - startTicks / ticks) * 1000;
+}
+
+int Start(const QString& folder) {
+  MainWindow window(folder);
+  window.show();
+  QApplication::processEvents();
+  const double shown = MillisecondsSinceProcessStart();
+  window.StartUp();
+  QApplication::processEvents();
+  const double ready = MillisecondsSinceProcessStart();
+  std::printf("shown_ms %.1f ready_ms %.1f\n", shown, ready);
+  return 0;
+}
+
+double CpuPercentOver(int milliseconds) {
+  const double cpu = ProcessCpuSeconds();
+  QElapsedTimer clock;
+  clock.start();
+  QTest::qWait(milliseconds);
+  return 100 * (ProcessCpuSeconds() - cpu) / (double(clock.elapsed()) / 1000);
+}
+
+int Idle(const QString& folder) {
+  MainWindow window(folder);
+  zunpa::testing::ModalAnswerer answerer;
+  window.show();
+  window.StartUp();
+  window.action("mneNEW")->trigger();
+  zunpa::testing::PlayUntil(window, [&] { return zunpa::testing::UserToMove(window); });
+  answerer.Stop();
+  const double atUsersTurn = CpuPercentOver(3000);
+  window.action("flgSOKUDO3")->trigger();  // two seconds before each computer move
+  zunpa::testing::MakeTheUsersMove(window);
+  QTest::qWait(100);
+  const double duringPause = window.stepPending() ? CpuPercentOver(1500) : -1;
+  std::printf("idle_user_turn_cpu_percent %.2f idle_computer_pause_cpu_percent %.2f\n", atUsersTurn, duringPause);
+  return 0;
+}
+
+int Click(const QString& folder, int rounds) {
+  MainWindow window(folder);
+  zunpa::testing::ModalAnswerer answerer;
+  window.show();
+  window.StartUp();
+  window.action("flgSOKUDO0")->trigger();
+  if (window.action("mneSOUND")->isChecked()) window.action("mneSOUND")->trigger();
+  window.action("mneNEW")->trigger();
+  const zunpa::Game& game = window.session().game();
+  std::vector<double> milliseconds;
+  const int paintsBefore = window.table().paints();
+  const int stepsBefore = window.stepsRun();
+  while (game.round.RoundNo <= rounds && game.round.RoundNo < 21) {
+    zunpa::testing::PlayUntil(window, [&] { return zunpa::testing::UserToMove(window); });
+    const double cpu = ThreadCpuSeconds();
+    zunpa::testing::MakeTheUsersMove(window);
+    zunpa::testing::PlayUntil(window,
+                              [&] { return zunpa::testing::UserToMove(window) || game.round.RoundNo > rounds; });
+    milliseconds.push_back((ThreadCpuSeconds() - cpu) * 1000);
+  }
+  std::sort(milliseconds.begin(), milliseconds.end());
+  const auto at = [&](double q) { return milliseconds[size_t(q * double(milliseconds.size() - 1))]; };
+  const double steps = std::max(1, window.stepsRun() - stepsBefore);
+  std::printf("click_to_turn_cpu_ms median %.2f p90 %.2f max %.2f over %zu clicks; repaints_per_step %.2f\n", at(0.5),
+              at(0.9), milliseconds.back(), milliseconds.size(), (window.table().paints() - paintsBefore) / steps);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QStandardPaths::setTestModeEnabled(true);
+  zunpa::qt::UseJapaneseFont(app);
+  const QString mode = argc > 1 ? argv[1] : "start";
+  // A folder of its own, so no run sees another's saved game or scores.
+  QTemporaryDir dir;
+  const QDir build(QCoreApplication::applicationDirPath());
+  for (const QString& name : build.entryList({"*.bmp", "*.ICO", "*.wav", "*.hlp", "zunpas.png"}, QDir::Files))
+    QFile::link(build.filePath(name), QDir(dir.path()).filePath(name));
+  if (mode == "start") return Start(dir.path());
+  if (mode == "idle") return Idle(dir.path());
+  if (mode == "click") return Click(dir.path(), argc > 2 ? std::atoi(argv[2]) : 20);
+  std::fprintf(stderr, "usage: zunpa-window-bench start|idle|click [rounds]\n");
+  return 2;
+}
