@@ -1,0 +1,128 @@
+// Pictures of the game's windows for looking at: plays a game at the
+// fastest speed and saves each window the first time it comes up, the
+// table at moments worth seeing, and the table at 1× and 2×.
+// Usage: zunpa-shots <folder for the PNGs> [2 for a 2× screen]
+// Under Xvfb (the xcb platform) the balloon is taken from the screen.
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QScreen>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+#include "platform/japanese_font.h"
+#include "table/balloon.h"
+#include "table/main_window.h"
+#include "table/qt_host.h"
+#include "table/table_widget.h"
+#include "widgets/modal_answerer.h"
+#include "widgets/table_player.h"
+
+using zunpa::qt::MainWindow;
+
+namespace {
+
+class Shooter {
+ public:
+  explicit Shooter(QString folder) : folder_(std::move(folder)) {}
+  void Save(const QString& name, const QPixmap& picture) {
+    if (taken_.contains(name)) return;
+    taken_.insert(name);
+    picture.save(QDir(folder_).filePath(name + ".png"));
+    std::printf("%s.png\n", qPrintable(name));
+  }
+  void Window(const QString& name, QWidget* window) { Save(name, window->grab()); }
+  void Screen(const QString& name) {
+    if (QGuiApplication::platformName() == "xcb") Save(name, QGuiApplication::primaryScreen()->grabWindow(0));
+  }
+  bool Has(const QString& name) const { return taken_.contains(name); }
+
+ private:
+  QString folder_;
+  QSet<QString> taken_;
+};
+
+// Moments of the table: caught by a timer, since balloons and dialogs run
+// the events inside a step.
+void WatchTheTable(MainWindow& window, Shooter& shots, QTimer& watch) {
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    const zunpa::Game& game = window.session().game();
+    const zunpa::DisplayModel& d = game.display;
+    if (window.host().balloon()->isVisible()) {
+      shots.Screen("balloon-screen");
+      if (game.round.ZunpaSeat1 != 0) {
+        window.table().repaint();
+        shots.Window("table-zunpa", &window);
+        shots.Screen("zunpa-screen");
+      }
+    }
+    for (const auto& marker : d.suitMarkers)
+      if (marker.visible && zunpa::testing::UserToMove(window)) shots.Window("table-suit-marker", &window);
+    if (game.round.RoundNo == 3 && zunpa::testing::UserToMove(window)) shots.Window("table-mid-round", &window);
+  });
+  watch.start(5);
+}
+
+void OpenFromTheMenu(MainWindow& window, const char* item) {
+  window.action(item)->trigger();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QStandardPaths::setTestModeEnabled(true);
+  zunpa::qt::UseJapaneseFont(app);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: zunpa-shots <folder for the PNGs>\n");
+    return 2;
+  }
+  QDir().mkpath(argv[1]);
+  Shooter shots(argv[1]);
+  QTemporaryDir dir;
+  const QDir build(QCoreApplication::applicationDirPath());
+  for (const QString& name : build.entryList({"*.bmp", "*.ICO", "*.wav", "*.hlp", "zunpas.png"}, QDir::Files))
+    QFile::link(build.filePath(name), QDir(dir.path()).filePath(name));
+
+  MainWindow window(dir.path());
+  window.show();
+  window.StartUp();
+  zunpa::testing::ModalAnswerer answerer;
+  answerer.OnDialog([&](QWidget* dialog) {
+    shots.Window(dialog->objectName(), dialog);
+    if (dialog->objectName() == "frmTEN" && window.host().scoreTable())
+      shots.Window("frmHYOU-round" + QString::number(window.session().game().round.RoundNo),
+                   window.host().scoreTable());
+  });
+  QTimer watch;
+  WatchTheTable(window, shots, watch);
+  shots.Window("table-empty", &window);
+  for (const char* item : {"mnuCHAR", "mnuCSET", "mneHiScore", "mneVER"})
+    OpenFromTheMenu(window, item);
+  window.action("flgSOKUDO0")->trigger();
+  window.action("mneNEW")->trigger();
+  const zunpa::Game& game = window.session().game();
+  zunpa::testing::PlayUntil(window, [&] { return shots.Has("frmRESULT") && !window.session().Busy(); });
+  if (window.host().scoreTable()) shots.Window("frmHYOU-final", window.host().scoreTable());
+  // The next game's first turn, at the layout's size and at twice it.
+  window.action("mneNEW")->trigger();
+  zunpa::testing::PlayUntil(window, [&] { return game.round.RoundNo == 1 && zunpa::testing::UserToMove(window); });
+  const QSize layout = window.table().minimumSizeHint();
+  window.table().setMinimumSize(0, 0);
+  window.resize(layout.width(), layout.height() + window.menuBar()->height());
+  QTest::qWait(50);
+  shots.Window("table-1x", &window);
+  window.resize(layout.width() * 2, layout.height() * 2 + window.menuBar()->height());
+  QTest::qWait(50);
+  shots.Window("table-2x", &window);
+  shots.Screen("screen-2x");
+  return 0;
+}
