@@ -2,9 +2,14 @@
 // frmHYOU, "得点表": the whole game's totals round by round, beside the
 // table and without blocking it; it stays once shown.
 
+#include <QPointer>
 #include <QWidget>
+#include <array>
 
 #include "rules/display_model.h"
+
+class QLabel;
+class QPushButton;
 
 namespace zunpa::qt {
 
@@ -16,6 +21,28 @@ class ScoreTableWindow : public QWidget {
   // window's bottom right corner and applies the "temae" setting.
   void ShowSheet(const ScoreSheet& sheet);
   void Refresh(const ScoreSheet& sheet);
+
+ protected:
+  // Only the program's end takes the window away, not the user.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  static constexpr int kMembers = 22;
+  void BuildColumns();
+  void BuildRoundNumbers();
+  void BuildLegend();
+  void BuildSwitch();
+  void ApplyCell(int column, int member, const SheetCell& cell);
+  void AlignWithMainWindow();
+  void ApplyStoredFrontSetting();
+  void ToggleInFront();
+
+  QPointer<QWidget> mainWindow_;
+  std::array<std::array<QLabel*, kMembers>, kSeats> labels_{};
+  // What each label shows now, so that a refresh restyles only changes.
+  std::array<std::array<SheetCell, kMembers>, kSeats> shown_{};
+  QPushButton* switch_ = nullptr;
+  bool placed_ = false;
 };
 
 }  // namespace zunpa::qt

@@ -3,10 +3,11 @@
 // QSoundEffect "plays" forever, so the device is asked for first and every
 // wait is bounded by the file's own length.
 
-#include <QHash>
 #include <QObject>
 #include <QString>
-#include <memory>
+#include <QStringList>
+#include <map>
+#include <optional>
 
 class QSoundEffect;
 
@@ -29,8 +30,11 @@ class SoundPlayer : public QObject {
 
  private:
   QSoundEffect* EffectFor(const QString& path);
-  QHash<QString, QSoundEffect*> effects_;
-  QHash<QString, double> seconds_;
+  std::optional<double> SecondsOf(const QString& path);
+  // std::map, not QHash: GCC 12's link-time optimiser sees a bogus
+  // allocation size in QHash's growth and fails the build on it.
+  std::map<QString, QSoundEffect*> effects_;
+  std::map<QString, double> seconds_;
   bool hasOutput_ = false;
 };
 
