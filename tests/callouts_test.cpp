@@ -50,7 +50,7 @@ TEST_F(CalloutTest, WithoutSoundOutputCallsAreWrittenAndEffectsSilent) {
   const auto calls = host.OfKind(Event::Announce);
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_TRUE(calls[0].title.empty());
-  EXPECT_EQ(calls[0].seconds, 1.0);
+  EXPECT_EQ(calls[0].seconds, BalloonSeconds(game.options.SpeedIndex));
   PlaySoundFile(game, "agari.wav");
   EXPECT_TRUE(host.Sounds().empty());
   EXPECT_TRUE(game.options.Sound);

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "table/balloon.h"
 #include "table/qt_host.h"
 #include "table/table_widget.h"
 #include "ui_logic/menu_tree.h"
@@ -230,7 +231,8 @@ void MainWindowTest::closingDuringABalloonEndsCleanlyAndKeepsTheSettings() {
     window->close();
   });
   watch.start(10);
-  QVERIFY(zunpa::testing::PlayUntil(*window, [&] { return closed; }));
+  const bool ok = zunpa::testing::PlayUntil(*window, [&] { return closed; });
+  QVERIFY(ok);
   QVERIFY(closedUnderBalloon);
   QVERIFY(window->session().Stopped());
   QVERIFY(!window->host().balloon()->isVisible());

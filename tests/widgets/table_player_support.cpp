@@ -12,17 +12,20 @@ bool UserToMove(qt::MainWindow& window) {
   return !window.session().Busy() && window.session().game().flow.humanInputOpen;
 }
 
-// A card is clicked on the part of it that shows: its left edge, where
-// the next card of the row does not cover it.
+// Every card of the hand takes clicks; the rules refuse the ones that
+// do not fit. A card is clicked on the part of it that shows: its left
+// edge, where the next card of the row does not cover it.
 void MakeTheUsersMove(qt::MainWindow& window) {
-  const DisplayModel& d = window.session().game().display;
-  for (const CardPicture& card : d.cards) {
-    if (!card.visible || !card.enabled) continue;
+  const Game& game = window.session().game();
+  const RoundState& r = game.round;
+  for (int code : r.HandOf(4)) {
+    if (SuitOfCode(code) != r.PileSuit && RankOfCode(code) != r.PileRank) continue;
+    const CardPicture& card = game.display.Card(SuitOfCode(code), RankOfCode(code));
     const QPoint at = window.table().transform().ToPixels(card.left + 125, card.top + 480).toPoint();
     QTest::mouseClick(&window.table(), Qt::LeftButton, {}, at);
     return;
   }
-  if (d.drawButtonEnabled) QTest::mouseClick(window.table().drawButton(), Qt::LeftButton);
+  if (game.display.drawButtonEnabled) QTest::mouseClick(window.table().drawButton(), Qt::LeftButton);
 }
 
 bool PlayUntil(qt::MainWindow& window, const std::function<bool()>& done) {
