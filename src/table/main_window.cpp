@@ -50,6 +50,9 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   host_ = std::make_unique<QtHost>(*this, *table_, *sound_);
   session_ = std::make_unique<Session>(*host_, &DataFiles());
   Game& game = session_->game();
+  // Every deal and every random starter comes from the clock, as at a
+  // real table; tools and tests seed their own games instead.
+  game.random.SetClockDriven(true);
   game.files.AppDir = folder_.toStdString();
   game.files.SoundOutputPresent = sound_->HasOutput();
   table_->SetGame(game);

@@ -110,6 +110,7 @@ void MainWindowTest::aFreshFolderStartsWithDefaultsAndNothingToContinue() {
   QVERIFY(window.action("mnuKEN")->isChecked());
   QVERIFY(!window.table().drawButton()->isVisible());
   QCOMPARE(window.session().game().round.NextStarter, 99);
+  QVERIFY(window.session().game().random.ClockDriven());  // no two runs deal alike
   // Speed items tick one at a time, the ticked one included.
   window.action("flgSOKUDO0")->trigger();
   window.action("flgSOKUDO0")->trigger();
