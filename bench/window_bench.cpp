@@ -114,12 +114,14 @@ int Click(const QString& folder, int rounds) {
   std::vector<double> milliseconds;
   const int paintsBefore = window.table().paints();
   const int stepsBefore = window.stepsRun();
-  while (game.round.RoundNo <= rounds && game.round.RoundNo < 21) {
-    zunpa::testing::PlayUntil(window, [&] { return zunpa::testing::UserToMove(window); });
+  // The game is over once its final standings have been answered.
+  const auto over = [&] { return game.round.RoundNo > rounds || answerer.dialogs().contains("frmRESULT"); };
+  while (!over()) {
+    zunpa::testing::PlayUntil(window, [&] { return zunpa::testing::UserToMove(window) || over(); });
+    if (over()) break;
     const double cpu = ThreadCpuSeconds();
     zunpa::testing::MakeTheUsersMove(window);
-    zunpa::testing::PlayUntil(window,
-                              [&] { return zunpa::testing::UserToMove(window) || game.round.RoundNo > rounds; });
+    zunpa::testing::PlayUntil(window, [&] { return zunpa::testing::UserToMove(window) || over(); });
     milliseconds.push_back((ThreadCpuSeconds() - cpu) * 1000);
   }
   std::sort(milliseconds.begin(), milliseconds.end());
