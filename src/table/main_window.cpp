@@ -124,6 +124,7 @@ void MainWindow::AddMenuItems(QMenu* menu, const std::vector<ui::MenuItem>& item
     action->setEnabled(item.enabled);
     if (!item.shortcut.empty()) action->setShortcut(QKeySequence(Caption(item.shortcut)));
     actions_.insert(ActionName(item), action);
+    if (item.checkable) checkItems_.push_back({action, item.name, item.index});
   }
 }
 
@@ -175,14 +176,8 @@ void MainWindow::ChangeOptions(const Options& options) {
 // The items show the options: a click's own toggle is overruled by them.
 void MainWindow::SyncChecks() {
   const Options& options = session_->game().options;
-  for (auto it = actions_.begin(); it != actions_.end(); ++it) {
-    if (!it.value()->isCheckable()) continue;
-    const QString name = it.key();
-    const bool indexed = name.startsWith("flgSOKUDO");
-    const std::string item = (indexed ? QStringLiteral("flgSOKUDO") : name).toStdString();
-    const int index = indexed ? name.mid(9).toInt() : -1;
-    if (const auto checked = ui::CheckMarkOf(options, item, index)) it.value()->setChecked(*checked);
-  }
+  for (const CheckItem& item : checkItems_)
+    if (const auto checked = ui::CheckMarkOf(options, item.name, item.index)) item.action->setChecked(*checked);
 }
 
 // The game-changing items are greyed while a step runs or moves wait.

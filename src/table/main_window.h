@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <memory>
+#include <string_view>
+#include <vector>
 
 #include "session/session.h"
 
@@ -88,6 +90,12 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<QtHost> host_;
   std::unique_ptr<Session> session_;
   QHash<QString, QAction*> actions_;
+  struct CheckItem {
+    QAction* action;
+    std::string_view name;  // the menu tree's own, which lives for the program
+    int index;
+  };
+  std::vector<CheckItem> checkItems_;
   QTimer stepTimer_;
   int stepsRun_ = 0;
   bool mayClose_ = false;
