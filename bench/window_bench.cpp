@@ -30,6 +30,7 @@
 #include "table/main_window.h"
 #include "table/table_widget.h"
 #include "widgets/modal_answerer.h"
+#include "widgets/program_folder.h"
 #include "widgets/table_player.h"
 
 using zunpa::qt::MainWindow;
@@ -143,9 +144,7 @@ int main(int argc, char** argv) {
   const QString mode = argc > 1 ? argv[1] : "start";
   // A folder of its own, so no run sees another's saved game or scores.
   QTemporaryDir dir;
-  const QDir build(QCoreApplication::applicationDirPath());
-  for (const QString& name : build.entryList({"*.bmp", "*.ICO", "*.wav", "*.hlp", "zunpas.png"}, QDir::Files))
-    QFile::link(build.filePath(name), QDir(dir.path()).filePath(name));
+  zunpa::testing::LinkProgramFolder(QCoreApplication::applicationDirPath(), dir);
   if (mode == "start") return Start(dir.path());
   if (mode == "idle") return Idle(dir.path());
   if (mode == "click") return Click(dir.path(), argc > 2 ? std::atoi(argv[2]) : 20);

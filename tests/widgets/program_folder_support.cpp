@@ -6,8 +6,8 @@
 
 namespace zunpa::testing {
 
-QString MakeProgramFolder(const QTemporaryDir& dir, const QStringList& patterns) {
-  const QDir build(ZUNPA_PROGRAM_DIR);
+QString LinkProgramFolder(const QString& from, const QTemporaryDir& dir, const QStringList& patterns) {
+  const QDir build(from);
   for (const QString& name : build.entryList(patterns, QDir::Files))
     QFile::link(build.filePath(name), QDir(dir.path()).filePath(name));
   return dir.path();

@@ -24,6 +24,7 @@
 #include "table/qt_host.h"
 #include "table/table_widget.h"
 #include "widgets/modal_answerer.h"
+#include "widgets/program_folder.h"
 #include "widgets/table_player.h"
 
 using zunpa::qt::MainWindow;
@@ -88,9 +89,7 @@ int main(int argc, char** argv) {
   QDir().mkpath(argv[1]);
   Shooter shots(argv[1]);
   QTemporaryDir dir;
-  const QDir build(QCoreApplication::applicationDirPath());
-  for (const QString& name : build.entryList({"*.bmp", "*.ICO", "*.wav", "*.hlp", "zunpas.png"}, QDir::Files))
-    QFile::link(build.filePath(name), QDir(dir.path()).filePath(name));
+  zunpa::testing::LinkProgramFolder(QCoreApplication::applicationDirPath(), dir);
 
   MainWindow window(dir.path());
   window.show();
