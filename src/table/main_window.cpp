@@ -96,7 +96,7 @@ void MainWindow::StartUp() {
 }
 
 void MainWindow::BuildMenus() {
-  for (const ui::MenuItem& item : ui::InitialMenuBar()) {
+  for (const ui::MenuItem& item : ui::WindowMenuBar()) {
     QMenu* menu = menuBar()->addMenu(Caption(item.caption));
     menu->setObjectName(ActionName(item));
     actions_.insert(ActionName(item), menu->menuAction());

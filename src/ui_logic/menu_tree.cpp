@@ -77,6 +77,17 @@ std::vector<MenuItem> InitialMenuBar() {
   return {GameMenu(), OptionMenu(), HelpMenu()};
 }
 
+std::vector<MenuItem> WindowMenuBar() {
+  std::vector<MenuItem> bar = InitialMenuBar();
+  std::vector<MenuItem>& game = bar[0].items;
+  game.insert(game.begin() + 1, Item("mneNEWNUM", "番号を指定して新規(&B)...", "Shift+F2"));
+  MenuItem view = Menu("mneVIEW", "表示(&V)",
+                       {Check("mneLOG", "経過(&L)", false), Item("mneCHART", "得点ｸﾞﾗﾌ(&G)"), Separator("mneh8"),
+                        Item("mneHINT", "ﾋﾝﾄ(&I)", "H"), Separator("mneh9"), Check("mneMOTION", "ｶｰﾄﾞの動き(&M)")});
+  bar.insert(bar.end() - 1, std::move(view));
+  return bar;
+}
+
 char AcceleratorOf(std::string_view caption) {
   const std::size_t at = caption.find('&');
   return at == std::string_view::npos || at + 1 >= caption.size() ? '\0' : caption[at + 1];

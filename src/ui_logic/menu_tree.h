@@ -24,6 +24,9 @@ struct MenuItem {
 };
 
 std::vector<MenuItem> InitialMenuBar();
+// The bar the window shows: the items above, and those that go beyond the
+// table (a numbered game, the log, the chart, the hint, card motion).
+std::vector<MenuItem> WindowMenuBar();
 
 // The letter marked by "&" in a caption, or 0 when there is none.
 char AcceleratorOf(std::string_view caption);

@@ -81,8 +81,35 @@ TEST(MenuBar, InitialMarksAreTheDefaultOptions) {
   EXPECT_EQ(checkable, 12);
 }
 
+// The window's bar keeps every item of the table's own, in the same order,
+// and adds its own items under fresh names and letters.
+TEST(WindowBar, KeepsTheTablesItemsInOrderAndAddsDistinctOnes) {
+  std::vector<std::pair<std::string, int>> initial, window;
+  Walk(InitialMenuBar(), [&](const MenuItem& item) { initial.emplace_back(item.name, item.index); });
+  Walk(WindowMenuBar(), [&](const MenuItem& item) { window.emplace_back(item.name, item.index); });
+  std::set<std::pair<std::string, int>> seen(window.begin(), window.end());
+  EXPECT_EQ(seen.size(), window.size());
+  std::size_t at = 0;
+  for (const auto& item : window)
+    if (at < initial.size() && item == initial[at]) ++at;
+  EXPECT_EQ(at, initial.size());
+  EXPECT_EQ(window.size(), initial.size() + 8);
+  const auto bar = WindowMenuBar();
+  std::set<char> letters;
+  for (const MenuItem& menu : bar) {
+    EXPECT_TRUE(letters.insert(AcceleratorOf(menu.caption)).second) << menu.name;
+    std::set<char> inMenu;
+    for (const MenuItem& item : menu.items)
+      if (const char letter = AcceleratorOf(item.caption)) {
+        EXPECT_TRUE(inMenu.insert(letter).second) << item.name;
+      }
+  }
+  EXPECT_EQ(bar[0].items[1].name, "mneNEWNUM");
+  EXPECT_EQ(bar.back().name, "mneHELP");
+}
+
 TEST(MenuBar, SeparatorsTakeNoClicksOrMarks) {
-  Walk(InitialMenuBar(), [](const MenuItem& item) {
+  Walk(WindowMenuBar(), [](const MenuItem& item) {
     if (item.IsSeparator()) {
       EXPECT_TRUE(!item.checkable && item.items.empty() && item.shortcut.empty()) << item.name;
     }
