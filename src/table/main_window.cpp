@@ -19,6 +19,7 @@
 #include "table/qt_host.h"
 #include "table/table_widget.h"
 #include "ui_logic/exit_question.h"
+#include "ui_logic/hint.h"
 #include "ui_logic/menu_tree.h"
 #include "ui_logic/option_menus.h"
 #include "ui_logic/table_toggles.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   table_ = new TableWidget(this);
   table_->SetProgramFolder(folder_);
   setCentralWidget(table_);
+  table_->setFocus();
   host_ = std::make_unique<QtHost>(*this, *table_, *sound_);
   session_ = std::make_unique<Session>(*host_, &DataFiles());
   Game& game = session_->game();
@@ -143,6 +145,7 @@ void MainWindow::ConnectCommands() {
   OnTriggered("mneKEIKA", &MainWindow::ShowScoreTable);
   OnTriggered("mneMOKUJI", &MainWindow::ShowHelp);
   OnTriggered("mneVER", &MainWindow::ShowAbout);
+  OnTriggered("mneHINT", &MainWindow::ShowHint);
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this, &MainWindow::ShowHelp);
 }
@@ -251,6 +254,10 @@ void MainWindow::ToggleAutoDetect() {
   if (session_->Stopped()) return;
   ui::ToggleAutoDetect(session_->game());
   SyncChecks();
+}
+
+void MainWindow::ShowHint() {
+  table_->ShowHint(ui::HintFor(session_->game()));
 }
 
 void MainWindow::ToggleXray() {

@@ -81,6 +81,7 @@ class MainWindow : public QMainWindow {
   void ShowCharacters();
   void ShowScoreTable();
   void ShowHelp();
+  void ShowHint();
   void ShowAbout();
   void OnStopped(StopOutcome outcome);
 

@@ -1,6 +1,8 @@
 #include "table/table_widget.h"
 
+#include <QAccessible>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -8,6 +10,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "table/table_accessible.h"
 #include "ui_logic/hit_test.h"
 #include "ui_logic/picture_files.h"
 
@@ -44,6 +47,9 @@ void SetColourIfChanged(QLabel* label, unsigned rgb) {
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
   setObjectName("table");
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+  setAccessibleName("テーブル");
+  TableAccessible::InstallFactory();
   BuildSeatPanels();
   BuildCentre();
 }
@@ -94,7 +100,8 @@ void TableWidget::BuildCentre() {
   handTotal_ = AddLabel("lblGOKEI", {3000, 4500, 495, 375}, 10, Qt::AlignCenter);
   drawButton_ = new QPushButton("めくる", this);
   drawButton_->setObjectName("cmdMEKU");
-  drawButton_->setFocusPolicy(Qt::TabFocus);
+  // The table keeps the keyboard: "めくる" is one of its focus stops.
+  drawButton_->setFocusPolicy(Qt::NoFocus);
   connect(drawButton_, &QPushButton::clicked, this, &TableWidget::DrawPressed);
   for (int i = 0; i < int(lists_.size()); ++i) {
     lists_[i] = new QListWidget(this);
@@ -128,6 +135,7 @@ void TableWidget::Sync() {
   SyncSeatPanels();
   SyncCentre();
   SyncLists();
+  SyncFocus();
   paintPending_ = true;
   update();
 }
@@ -147,6 +155,10 @@ void TableWidget::SyncSeatPanels() {
     SetTextIfChanged(lastPoints_[i], Text(panel.lastPoints));
     SetTextIfChanged(zunpaRecords_[i], Text(panel.zunpaRecord));
     SetTextIfChanged(wins_[i], Text(panel.wins));
+    const QString spoken = Text(panel.name) + " 現在得点 " + Text(panel.total);
+    if (names_[i]->accessibleName() != spoken) names_[i]->setAccessibleName(spoken);
+    const QString more = Text(panel.standing) + " 前回得点 " + Text(panel.lastPoints);
+    if (names_[i]->accessibleDescription() != more) names_[i]->setAccessibleDescription(more);
   }
 }
 
@@ -226,6 +238,29 @@ void TableWidget::paintEvent(QPaintEvent*) {
   }
   PaintPictures(painter);
   PaintMarkers(painter);
+  if (hint_) PaintRing(painter, *hint_, QColor(255, 196, 0), 4);
+  if (focusShown()) PaintRing(painter, *focus_, QColor(0, 229, 255), 3);
+}
+
+// A ring just outside the card's picture or the draw button, dark-edged so
+// it reads on the felt and on a white card alike.
+void TableWidget::PaintRing(QPainter& painter, const ui::FocusStop& stop, const QColor& colour, int width) {
+  QRect around;
+  if (stop.draw) {
+    around = drawButton_->geometry();
+  } else {
+    const CardPicture& p = game_->display.Card(SuitOfCode(stop.code), RankOfCode(stop.code));
+    if (!p.visible) return;
+    around = transform_.ToPixels(p.left, p.top, ui::kPictureWidth, ui::kPictureHeight);
+  }
+  const int pad = width + 1;
+  const QRectF ring = QRectF(around).adjusted(-pad, -pad, pad, pad);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(QColor(0, 0, 0, 160), width + 2));
+  painter.drawRoundedRect(ring, 5, 5);
+  painter.setPen(QPen(colour, width));
+  painter.drawRoundedRect(ring, 5, 5);
 }
 
 void TableWidget::PaintPicture(QPainter& painter, const QString& file, int left, int top, int width, int height) {
@@ -296,9 +331,106 @@ void TableWidget::PaintMarkers(QPainter& painter) {
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !game_) return QWidget::mousePressEvent(event);
+  if (focusShown_) {
+    focusShown_ = false;
+    update();
+  }
   const QPoint twips = transform_.ToTwips(event->position());
   const std::optional<Card> card = ui::CardAt(game_->display, twips.x(), twips.y());
   if (card && game_->display.Card(card->suit, card->rank).enabled) emit CardClicked(card->suit, card->rank);
+}
+
+void TableWidget::keyPressEvent(QKeyEvent* event) {
+  if (!game_ || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    return QWidget::keyPressEvent(event);
+  switch (event->key()) {
+    case Qt::Key_Left:
+      return MoveFocus(-1);
+    case Qt::Key_Right:
+      return MoveFocus(+1);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      return PressFocused();
+    case Qt::Key_Down:
+    case Qt::Key_D:
+      if (drawButton_->isVisible() && drawButton_->isEnabled()) emit DrawPressed();
+      return;
+    default:
+      return QWidget::keyPressEvent(event);
+  }
+}
+
+void TableWidget::SyncFocus() {
+  std::vector<ui::FocusStop> stops = ui::FocusStops(*game_);
+  if (hint_ && stops != stops_) ShowHint(std::nullopt);
+  stops_ = std::move(stops);
+  const auto before = focus_;
+  focus_ = ui::KeepFocus(stops_, focus_);
+  items_ = ui::TableItems(*game_);
+  if (focus_ != before && focusShown()) TellFocus();
+}
+
+// The first key shows the ring where it stands; later ones move it.
+void TableWidget::MoveFocus(int step) {
+  if (stops_.empty()) return;
+  focus_ = focusShown_ ? ui::StepFocus(stops_, focus_, step) : ui::KeepFocus(stops_, focus_);
+  focusShown_ = true;
+  TellFocus();
+  update();
+}
+
+void TableWidget::PressFocused() {
+  if (!focus_ || stops_.empty()) return;
+  if (!focusShown_) {
+    focusShown_ = true;
+    TellFocus();
+    update();
+    return;
+  }
+  const ui::FocusStop stop = *focus_;
+  if (stop.draw) {
+    emit DrawPressed();
+  } else {
+    emit CardClicked(SuitOfCode(stop.code), RankOfCode(stop.code));
+  }
+}
+
+void TableWidget::TellFocus() {
+  if (!QAccessible::isActive() || !focus_) return;
+  if (focus_->draw) {
+    QAccessibleEvent event(drawButton_, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+    return;
+  }
+  const int item = FocusedItem();
+  auto* table = static_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(this));
+  if (item < 0 || !table) return;
+  QAccessibleEvent event(this, QAccessible::Focus);
+  event.setChild(table->IndexOfItem(item));
+  QAccessible::updateAccessibility(&event);
+}
+
+void TableWidget::ShowHint(std::optional<ui::FocusStop> hint) {
+  hint_ = hint;
+  drawButton_->setAccessibleDescription(hint_ && hint_->draw ? "ヒント" : "");
+  update();
+}
+
+int TableWidget::FocusedItem() const {
+  if (!focus_ || focus_->draw) return -1;
+  for (int k = 0; k < int(items_.size()); ++k)
+    if (items_[std::size_t(k)].kind == ui::TableItem::UserCard && items_[std::size_t(k)].code == focus_->code) return k;
+  return -1;
+}
+
+QString TableWidget::DescriptionOfItem(int item) const {
+  if (item < 0 || item >= int(items_.size())) return {};
+  const ui::TableItem& it = items_[std::size_t(item)];
+  QString text = Text(it.description);
+  if (hint_ && !hint_->draw && it.kind == ui::TableItem::UserCard && hint_->code == it.code)
+    text += text.isEmpty() ? "ヒント" : "、ヒント";
+  return text;
 }
 
 bool TableWidget::eventFilter(QObject* watched, QEvent* event) {

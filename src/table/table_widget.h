@@ -5,11 +5,14 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "rules/game.h"
 #include "table/picture_cache.h"
 #include "table/table_transform.h"
+#include "ui_logic/key_focus.h"
+#include "ui_logic/table_items.h"
 
 class QLabel;
 class QListWidget;
@@ -39,6 +42,18 @@ class TableWidget : public QWidget {
   int paints() const { return paints_; }
   int scalings() const { return pictures_.scalings(); }
 
+  // Keyboard play: the stop the focus ring is on (shown once a key moved
+  // it), and the hint's mark until the table changes.
+  std::optional<ui::FocusStop> focusStop() const { return focus_; }
+  bool focusShown() const { return focusShown_ && focus_.has_value(); }
+  void ShowHint(std::optional<ui::FocusStop> hint);
+  std::optional<ui::FocusStop> hint() const { return hint_; }
+
+  // What a screen reader is told of the pictures.
+  const std::vector<ui::TableItem>& items() const { return items_; }
+  QString DescriptionOfItem(int item) const;
+  int FocusedItem() const;
+
   QSize minimumSizeHint() const override;
   QSize sizeHint() const override;
 
@@ -51,6 +66,7 @@ class TableWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -69,6 +85,11 @@ class TableWidget : public QWidget {
   void PaintPictures(class QPainter& painter);
   void PaintMarkers(QPainter& painter);
   void PaintPicture(QPainter& painter, const QString& file, int left, int top, int width, int height);
+  void PaintRing(QPainter& painter, const ui::FocusStop& stop, const QColor& colour, int width);
+  void SyncFocus();
+  void MoveFocus(int step);
+  void PressFocused();
+  void TellFocus();
 
   const Game* game_ = nullptr;
   PictureCache pictures_;
@@ -80,6 +101,11 @@ class TableWidget : public QWidget {
   QLabel* handTotal_ = nullptr;
   QPushButton* drawButton_ = nullptr;
   std::array<QListWidget*, 7> lists_{};
+  std::vector<ui::TableItem> items_;
+  std::vector<ui::FocusStop> stops_;
+  std::optional<ui::FocusStop> focus_;
+  bool focusShown_ = false;
+  std::optional<ui::FocusStop> hint_;
   bool xray_ = false;
   bool paintPending_ = false;
   int paints_ = 0;
