@@ -141,8 +141,9 @@ void ScoreTableWindow::Refresh(const ScoreSheet& sheet) {
         ApplyCell(column, member, sheet.columns[column][member]);
 }
 
-void ScoreTableWindow::ShowSheet(const ScoreSheet& sheet) {
+void ScoreTableWindow::ShowSheet(const ScoreSheet& sheet, bool activate) {
   Refresh(sheet);
+  setAttribute(Qt::WA_ShowWithoutActivating, !activate);
   if (!placed_) {
     placed_ = true;
     AlignWithMainWindow();
@@ -151,6 +152,7 @@ void ScoreTableWindow::ShowSheet(const ScoreSheet& sheet) {
     show();
   }
   raise();
+  if (activate) activateWindow();
 }
 
 void ScoreTableWindow::AlignWithMainWindow() {

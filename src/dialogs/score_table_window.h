@@ -19,7 +19,9 @@ class ScoreTableWindow : public QWidget {
   explicit ScoreTableWindow(QWidget* mainWindow);
   // Writes the cells; the first showing aligns the window with the main
   // window's bottom right corner and applies the "temae" setting.
-  void ShowSheet(const ScoreSheet& sheet);
+  // Shown after every round it leaves the keyboard with the table; asked
+  // for from the menu it comes forward to be read.
+  void ShowSheet(const ScoreSheet& sheet, bool activate = true);
   void Refresh(const ScoreSheet& sheet);
 
  protected:

@@ -83,13 +83,13 @@ void QtHost::DisplayChanged() {
   if (displayListener_) displayListener_();
 }
 
-void QtHost::ShowScoreTable() {
+void QtHost::ShowScoreTable(bool activate) {
   if (!scoreTable_) scoreTable_ = new ScoreTableWindow(&main_);
-  if (game_) scoreTable_->ShowSheet(game_->display.sheet);
+  if (game_) scoreTable_->ShowSheet(game_->display.sheet, activate);
 }
 
 void QtHost::ShowScoreSheet() {
-  ShowScoreTable();
+  ShowScoreTable(false);
 }
 
 bool QtHost::SelectPlayers(SeatSetup& setup) {

@@ -31,7 +31,7 @@ class QtHost : public Host {
 
   ScoreTableWindow* scoreTable() const { return scoreTable_; }
   Balloon* balloon() const { return balloon_; }
-  void ShowScoreTable();
+  void ShowScoreTable(bool activate = true);
 
   Answer ShowMessage(const Message& message) override;
   void Pause(double seconds) override;

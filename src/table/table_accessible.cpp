@@ -42,7 +42,7 @@ class TableItemAccessible : public QAccessibleInterface {
       return s;
     }
     s.focusable = Data().kind == ui::TableItem::UserCard;
-    s.focused = table_->hasFocus() && table_->FocusedItem() == item_;
+    s.focused = table_->window()->focusWidget() == table_ && table_->focusShown() && table_->FocusedItem() == item_;
     return s;
   }
 
