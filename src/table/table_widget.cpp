@@ -238,22 +238,55 @@ void TableWidget::paintEvent(QPaintEvent*) {
   }
   PaintPictures(painter);
   PaintMarkers(painter);
-  if (hint_) PaintRing(painter, *hint_, QColor(255, 196, 0), 4);
-  if (focusShown()) PaintRing(painter, *focus_, QColor(0, 229, 255), 3);
+  if (hint_) PaintHint(painter, *hint_);
+  if (focusShown()) PaintRing(painter, *focus_, QColor(0, 229, 255), 3, 3);
+}
+
+// The hint's ring sits wider than the focus ring, so both show on one
+// card, with a tag that says what it is.
+void TableWidget::PaintHint(QPainter& painter, const ui::FocusStop& hint) {
+  const QColor gold(255, 196, 0);
+  const QRect around = RingTarget(hint);
+  if (around.isNull()) return;
+  PaintRing(painter, hint, gold, 3, 7);
+  const double s = transform_.scale();
+  QFont font = this->font();
+  font.setPixelSize(std::max(7, int(150 * s + 0.5)));
+  font.setBold(true);
+  const QSize tag(int(480 * s + 0.5), int(210 * s + 0.5));
+  QRect box(QPoint(0, 0), tag);
+  if (hint.draw) {
+    box.moveCenter(around.center());
+    box.moveLeft(around.right() + int(90 * s));
+  } else {
+    box.moveCenter(QPoint(around.center().x(), around.top() - int(130 * s)));
+  }
+  painter.setPen(QPen(QColor(0, 0, 0, 160), 1));
+  painter.setBrush(gold);
+  painter.drawRoundedRect(box, 4, 4);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(box, Qt::AlignCenter, "ﾋﾝﾄ");
+}
+
+QRect TableWidget::RingTarget(const ui::FocusStop& stop) const {
+  if (stop.draw) return drawButton_->isVisible() ? drawButton_->geometry() : QRect();
+  const DisplayModel& d = game_->display;
+  const CardPicture& p = d.Card(SuitOfCode(stop.code), RankOfCode(stop.code));
+  if (!p.visible) return {};
+  // Only the part that shows: the next card of the row covers the rest.
+  int right = p.left + ui::kPictureWidth;
+  for (const CardPicture& other : d.cards)
+    if (other.visible && other.top == p.top && other.z > p.z && other.left > p.left)
+      right = std::min(right, other.left);
+  return transform_.ToPixels(p.left, p.top, right - p.left, ui::kPictureHeight);
 }
 
 // A ring just outside the card's picture or the draw button, dark-edged so
 // it reads on the felt and on a white card alike.
-void TableWidget::PaintRing(QPainter& painter, const ui::FocusStop& stop, const QColor& colour, int width) {
-  QRect around;
-  if (stop.draw) {
-    around = drawButton_->geometry();
-  } else {
-    const CardPicture& p = game_->display.Card(SuitOfCode(stop.code), RankOfCode(stop.code));
-    if (!p.visible) return;
-    around = transform_.ToPixels(p.left, p.top, ui::kPictureWidth, ui::kPictureHeight);
-  }
-  const int pad = width + 1;
+void TableWidget::PaintRing(QPainter& painter, const ui::FocusStop& stop, const QColor& colour, int width, int pad) {
+  const QRect around = RingTarget(stop);
+  if (around.isNull()) return;
   const QRectF ring = QRectF(around).adjusted(-pad, -pad, pad, pad);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setBrush(Qt::NoBrush);

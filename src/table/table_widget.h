@@ -85,7 +85,9 @@ class TableWidget : public QWidget {
   void PaintPictures(class QPainter& painter);
   void PaintMarkers(QPainter& painter);
   void PaintPicture(QPainter& painter, const QString& file, int left, int top, int width, int height);
-  void PaintRing(QPainter& painter, const ui::FocusStop& stop, const QColor& colour, int width);
+  QRect RingTarget(const ui::FocusStop& stop) const;
+  void PaintRing(QPainter& painter, const ui::FocusStop& stop, const QColor& colour, int width, int pad);
+  void PaintHint(QPainter& painter, const ui::FocusStop& hint);
   void SyncFocus();
   void MoveFocus(int step);
   void PressFocused();

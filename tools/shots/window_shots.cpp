@@ -123,5 +123,16 @@ int main(int argc, char** argv) {
   QTest::qWait(50);
   shots.Window("table-2x", &window);
   shots.Screen("screen-2x");
+  // Keyboard play: the focus ring a step in, then the hint beside it.
+  QTest::keyClick(&window.table(), Qt::Key_Right);
+  QTest::keyClick(&window.table(), Qt::Key_Right);
+  window.table().repaint();
+  shots.Window("table-focus-2x", &window);
+  window.action("mneHINT")->trigger();
+  window.table().repaint();
+  shots.Window("table-hint-2x", &window);
+  window.resize(layout.width(), layout.height() + window.menuBar()->height());
+  QTest::qWait(50);
+  shots.Window("table-focus-hint-1x", &window);
   return 0;
 }
