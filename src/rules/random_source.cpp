@@ -56,7 +56,9 @@ void RandomSource::Reseed(ReseedPoint point, int round) {
       SeedFromNumber(round, deal_, 0);
       return;
     case ReseedPoint::Reshuffle:
-      SeedFromNumber(dealtRound_, deal_, ++reseedsSinceDeal_);
+      // A round reshuffled before any deal of it counts from its first.
+      if (round != dealtRound_) dealtRound_ = round, deal_ = reseedsSinceDeal_ = 0;
+      SeedFromNumber(round, deal_, ++reseedsSinceDeal_);
       return;
   }
 }
