@@ -14,8 +14,8 @@ class Files final : public ProgramFolder {
   void KeepRecords(Game& g) override { g.files.recordsBehind = !WriteRecords(g); }
   void OfferHighScore(Game& g) override { CheckHighScore(g); }
   void ShowHighScores(Game& g) override { zunpa::ShowHighScores(g); }
-  void SaveGame(Game& g) override { zunpa::SaveGame(g); }
-  void ContinueGame(Game& g) override { zunpa::ContinueGame(g); }
+  bool SaveGame(Game& g) override { return zunpa::SaveGame(g); }
+  void ContinueGame(Game& g, std::optional<std::uint64_t> number) override { zunpa::ContinueGame(g, number); }
   bool SaveSettingsAndRecords(Game& g) override { return zunpa::SaveSettingsAndRecords(g); }
 };
 

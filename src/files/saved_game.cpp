@@ -160,17 +160,18 @@ bool WriteSavedGame(const Game& g) {
   return bytes && WriteFileAtomically(PathInFolder(g.files.AppDir, kSavedGameFile), *bytes);
 }
 
-void SaveGame(Game& g) {
-  if (!g.display.saveEnabled) return;
-  if (Ask(g, "現在までのポイントとラウンドを保存します。", Buttons::OkCancel) != Answer::Ok) return;
+bool SaveGame(Game& g) {
+  if (!g.display.saveEnabled) return false;
+  if (Ask(g, "現在までのポイントとラウンドを保存します。", Buttons::OkCancel) != Answer::Ok) return false;
   if (!WriteSavedGame(g)) {
     Inform(g, "ファイルに保存できませんでした。", kProgramTitle, Icon::Exclamation);
-    return;
+    return false;
   }
   g.display.continueEnabled = true;
+  return true;
 }
 
-void ContinueGame(Game& g) {
+void ContinueGame(Game& g, std::optional<std::uint64_t> number) {
   if (Ask(g, "前回保存時のつづきからはじめます。", Buttons::OkCancel) != Answer::Ok) return;
   std::optional<SavedGame> saved;
   if (FileExistsExactly(g.files.AppDir, std::string(kSavedGameFile)))
@@ -181,6 +182,7 @@ void ContinueGame(Game& g) {
     return;
   }
   Apply(g, *saved);
+  if (number) g.random.UseGameNumber(*number);
   StartRound(g);
 }
 

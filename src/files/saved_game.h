@@ -33,12 +33,13 @@ SavedGame SavedGameOf(const Game& g);
 // False when the file could not be written; the previous one is then kept.
 bool WriteSavedGame(const Game& g);
 // The save command: asks, then writes the file; a failure is reported and
-// the game goes on unchanged.
-void SaveGame(Game& g);
+// the game goes on unchanged. True when the file was written.
+bool SaveGame(Game& g);
 // The continue command: asks, reads and checks the whole file, and only
 // then replaces the game and deals the saved round again; its moves are
-// the steps that follow.
-void ContinueGame(Game& g);
+// the steps that follow. With a number, the game goes on as that numbered
+// game; without, the random source goes on as it is.
+void ContinueGame(Game& g, std::optional<std::uint64_t> number = std::nullopt);
 
 // Score-sheet colours in the files: red + 256 green + 65536 blue, or a
 // negative platform colour code.

@@ -6,7 +6,7 @@
 
 namespace zunpa {
 
-void StartNewGame(Game& g) {
+void StartNewGame(Game& g, std::optional<std::uint64_t> number) {
   SeatSetup setup{g.seats.SeatName, g.seats.HumanSex};
   const bool accepted = g.host->SelectPlayers(setup);
   // The computer seats stay as chosen even when the dialog ends with Cancel.
@@ -15,6 +15,7 @@ void StartNewGame(Game& g) {
   if (!accepted) return;
   g.seats.SeatName[3] = setup.names[3];
   g.seats.HumanSex = setup.humanSex;
+  if (number) g.random.UseGameNumber(*number);
   BeginNewGame(g);
 }
 

@@ -16,7 +16,7 @@ namespace zunpa {
 namespace {
 
 void ChooseRandomStarter(Game& g) {
-  g.random.ReseedFromClock();
+  g.random.Reseed(ReseedPoint::Starter, g.round.RoundNo);
   g.round.NextStarter = g.random.Below(kSeats) + 1;
 }
 

@@ -31,7 +31,7 @@ void ResetTable(Game& g) {
 void ShuffleAndDeal(Game& g) {
   RoundState& r = g.round;
   r.OutSeat = 0;
-  g.random.ReseedFromClock();
+  g.random.Reseed(ReseedPoint::Deal, r.RoundNo);
   // A random order of the 52 card numbers by rejection: a number already
   // placed is drawn again.
   std::array<int, kCardsInPack> order{};

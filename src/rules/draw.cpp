@@ -72,7 +72,7 @@ bool Reshuffle(Game& g) {
 
   if (!r.RoundOver()) Inform(g, "山札がなくなったのでシャッフルします");
   HideSuitMarkers(g);
-  g.random.ReseedFromClock();
+  g.random.Reseed(ReseedPoint::Reshuffle, r.RoundNo);
   r.stock.StockCount = 0;
   std::uint64_t placed = keptOut;
   for (int i = 0; i < free; ++i) {

@@ -4,6 +4,9 @@
 // only through this, so a table without files (the simulator, most tests)
 // runs the same rules with none in sight.
 
+#include <cstdint>
+#include <optional>
+
 namespace zunpa {
 
 struct Game;
@@ -18,8 +21,10 @@ class ProgramFolder {
   // The user's final total, offered to the high-score table.
   virtual void OfferHighScore(Game& g) = 0;
   virtual void ShowHighScores(Game& g) = 0;
-  virtual void SaveGame(Game& g) = 0;
-  virtual void ContinueGame(Game& g) = 0;
+  // True when the game was written.
+  virtual bool SaveGame(Game& g) = 0;
+  // With a number, the continued game goes on as that numbered game.
+  virtual void ContinueGame(Game& g, std::optional<std::uint64_t> number) = 0;
   // Exit: false when a write failed and the user chose to stay.
   virtual bool SaveSettingsAndRecords(Game& g) = 0;
 };

@@ -1,11 +1,20 @@
 #pragma once
-// The one random source of a game. The app reseeds it from a high-resolution
-// clock before every shuffle; tests and tools seed it once, so every deal of
-// a seeded game can be reproduced.
+// The one random source of a game. The app numbers every game: each deal,
+// reshuffle and random starter is then seeded from the game number, so a
+// number replays its game. Tests and tools may seed the source once instead,
+// or leave it to the clock.
 
 #include <cstdint>
+#include <optional>
 
 namespace zunpa {
+
+// Game numbers as the user types them.
+inline constexpr std::uint64_t kFirstGameNumber = 1;
+inline constexpr std::uint64_t kLastGameNumber = 999'999'999;
+
+// The places in a round where the rules want fresh randomness.
+enum class ReseedPoint { Starter, Deal, Reshuffle };
 
 class RandomSource {
  public:
@@ -17,6 +26,14 @@ class RandomSource {
   void ReseedFromClock();
   void SetClockDriven(bool clockDriven) { clockDriven_ = clockDriven; }
   bool ClockDriven() const { return clockDriven_; }
+
+  // From now on every reseed point of the game comes from `number`, the
+  // round and how many reseeds that round has had; counting starts afresh.
+  void UseGameNumber(std::uint64_t number);
+  std::optional<std::uint64_t> GameNumber() const { return number_; }
+  // A reseed point of round `round`: numbered, seeded from the game number;
+  // otherwise as ReseedFromClock.
+  void Reseed(ReseedPoint point, int round);
 
   // xoshiro256**: fast, small, and good enough for dealing cards.
   std::uint64_t NextBits() {
@@ -44,14 +61,26 @@ class RandomSource {
 
  private:
   static std::uint64_t RotateLeft(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+  // Which deal of `round` comes next: 0 for its first, higher when the same
+  // round is dealt again (a reset or a stalled round).
+  std::uint64_t NextDealOf(int round) const { return round == dealtRound_ ? deal_ + 1 : 0; }
+  void SeedFromNumber(int round, std::uint64_t deal, std::uint64_t index);
+
   std::uint64_t state_[4] = {};
   std::uint64_t spare_ = 0;
   bool spareValid_ = false;
   bool clockDriven_ = false;
+  std::optional<std::uint64_t> number_;
+  int dealtRound_ = 0;
+  std::uint64_t deal_ = 0;
+  std::uint64_t reseedsSinceDeal_ = 0;
 };
 
 // A seed for game number `index` of a run seeded with `seed`, independent of
 // how the games are spread over threads.
 std::uint64_t DeriveSeed(std::uint64_t seed, std::uint64_t index);
+// A game number from the high-resolution clock, kFirstGameNumber to
+// kLastGameNumber.
+std::uint64_t GameNumberFromClock();
 
 }  // namespace zunpa

@@ -42,15 +42,23 @@ bool Session::NewGame() {
   return true;
 }
 
-bool Session::Continue() {
+bool Session::NewNumberedGame(std::uint64_t number) {
+  if (!MayChangeGame()) return false;
+  Run([&] { StartNewGame(game_, number); });
+  return true;
+}
+
+bool Session::Continue(std::optional<std::uint64_t> number) {
   if (!MayChangeGame() || !game_.files.folder) return false;
-  Run([&] { game_.files.folder->ContinueGame(game_); });
+  Run([&] { game_.files.folder->ContinueGame(game_, number); });
   return true;
 }
 
 bool Session::Save() {
   if (!MayChangeGame() || !game_.files.folder) return false;
-  Run([&] { game_.files.folder->SaveGame(game_); });
+  bool saved = false;
+  Run([&] { saved = game_.files.folder->SaveGame(game_); });
+  if (saved && savedListener_) savedListener_(GameNumber());
   return true;
 }
 

@@ -3,7 +3,9 @@
 // is busy (a step running or computer moves pending) and refuses the
 // game-changing commands then; a stop ends a running chain at once.
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "flow/turn_cycle.h"
 #include "rules/game.h"
@@ -34,8 +36,14 @@ class Session {
 
   // The game-changing commands: false when refused (busy, or stopped).
   bool NewGame();
-  bool Continue();
+  // A new game whose deals, reshuffles and random starters all come from
+  // `number`: the same number and the same moves give the same game.
+  bool NewNumberedGame(std::uint64_t number);
+  // With a number, the continued game goes on as that numbered game.
+  bool Continue(std::optional<std::uint64_t> number = std::nullopt);
   bool Save();
+  // The number of the game on the table; none before the first numbered one.
+  std::optional<std::uint64_t> GameNumber() const { return game_.random.GameNumber(); }
   bool ClickCard(int suit, int rank);
   bool PressDraw();
 
@@ -59,6 +67,8 @@ class Session {
 
   void OnBusyChanged(std::function<void(bool)> listener) { busyListener_ = std::move(listener); }
   void OnStopped(std::function<void(StopOutcome)> listener) { stopListener_ = std::move(listener); }
+  // A save that wrote the file, with the number of the game it kept.
+  void OnGameSaved(std::function<void(std::optional<std::uint64_t>)> listener) { savedListener_ = std::move(listener); }
 
  private:
   template <typename Action>
@@ -79,6 +89,7 @@ class Session {
   Game game_;
   std::function<void(bool)> busyListener_;
   std::function<void(StopOutcome)> stopListener_;
+  std::function<void(std::optional<std::uint64_t>)> savedListener_;
 };
 
 }  // namespace zunpa

@@ -11,14 +11,17 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/card_roles_dialog.h"
 #include "dialogs/character_sheet_dialog.h"
+#include "dialogs/game_number_dialog.h"
 #include "dialogs/help_window.h"
 #include "files/data_files.h"
 #include "files/start_up.h"
 #include "platform/message_box.h"
 #include "platform/sound_player.h"
+#include "platform/user_store.h"
 #include "table/qt_host.h"
 #include "table/table_widget.h"
 #include "ui_logic/exit_question.h"
+#include "ui_logic/game_number.h"
 #include "ui_logic/hint.h"
 #include "ui_logic/menu_tree.h"
 #include "ui_logic/option_menus.h"
@@ -52,16 +55,22 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   host_ = std::make_unique<QtHost>(*this, *table_, *sound_);
   session_ = std::make_unique<Session>(*host_, &DataFiles());
   Game& game = session_->game();
-  // Every deal and every random starter comes from the clock, as at a
-  // real table; tools and tests seed their own games instead.
+  // Every game is numbered (a plain new game takes its number from the
+  // clock); the clock stays behind anything dealt without one.
   game.random.SetClockDriven(true);
   game.files.AppDir = folder_.toStdString();
   game.files.SoundOutputPresent = sound_->HasOutput();
   table_->SetGame(game);
   host_->SetGame(game);
-  host_->OnDisplayChanged([this] { SyncMenus(); });
+  // The title follows at once: the starter's message already comes under
+  // the new number.
+  host_->OnDisplayChanged([this] {
+    SyncMenus();
+    SyncTitle();
+  });
   session_->OnBusyChanged([this](bool) { SyncMenus(); });
   session_->OnStopped([this](StopOutcome outcome) { OnStopped(outcome); });
+  session_->OnGameSaved([](std::optional<std::uint64_t> number) { KeepSavedGameNumber(number); });
 
   stepTimer_.setSingleShot(true);
   connect(&stepTimer_, &QTimer::timeout, this, &MainWindow::RunOneStep);
@@ -136,6 +145,7 @@ void MainWindow::OnTriggered(const QString& name, void (MainWindow::*handler)())
 
 void MainWindow::ConnectCommands() {
   OnTriggered("mneNEW", &MainWindow::NewGame);
+  OnTriggered("mneNEWNUM", &MainWindow::NewNumberedGame);
   OnTriggered("mneCONTINUE", &MainWindow::ContinueGame);
   OnTriggered("mneSAVE", &MainWindow::SaveGame);
   OnTriggered("mneHiScore", &MainWindow::ShowHighScores);
@@ -188,6 +198,7 @@ void MainWindow::SyncMenus() {
   const bool free = !session_->Busy() && !session_->Stopped();
   const DisplayModel& d = session_->game().display;
   actions_.value("mneNEW")->setEnabled(free);
+  actions_.value("mneNEWNUM")->setEnabled(free);
   actions_.value("mneCONTINUE")->setEnabled(free && d.continueEnabled);
   actions_.value("mneSAVE")->setEnabled(free && d.saveEnabled);
 }
@@ -211,6 +222,11 @@ template <typename Command>
 void MainWindow::Play(Command command) {
   if (command()) ScheduleStep();
   SyncMenus();
+  SyncTitle();
+}
+
+void MainWindow::SyncTitle() {
+  setWindowTitle(Caption(ui::WindowTitle(session_->GameNumber())));
 }
 
 template <typename Window>
@@ -221,12 +237,24 @@ void MainWindow::Between(Window window) {
   if (held || !session_->Busy()) ScheduleStep();
 }
 
+// A plain new game is numbered too, from the clock: as unforeseeable as
+// ever, and still replayable by its number.
 void MainWindow::NewGame() {
-  Play([this] { return session_->NewGame(); });
+  Play([this] { return session_->NewNumberedGame(GameNumberFromClock()); });
 }
 
+void MainWindow::NewNumberedGame() {
+  if (session_->Busy() || session_->Stopped()) return;
+  std::optional<std::uint64_t> number;
+  Between([&] { number = RunGameNumber(this, session_->GameNumber()); });
+  if (number) Play([&] { return session_->NewNumberedGame(*number); });
+}
+
+// The continued game keeps the number it was saved with, and with it the
+// deals of the rounds to come; without one it takes a fresh number.
 void MainWindow::ContinueGame() {
-  Play([this] { return session_->Continue(); });
+  const std::uint64_t number = SavedGameNumber().value_or(GameNumberFromClock());
+  Play([&] { return session_->Continue(number); });
 }
 
 void MainWindow::SaveGame() {

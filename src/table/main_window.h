@@ -58,6 +58,7 @@ class MainWindow : public QMainWindow {
   void OnTriggered(const QString& name, void (MainWindow::*handler)());
   void SyncMenus();
   void SyncChecks();
+  void SyncTitle();
   void ScheduleStep();
   void RunOneStep();
   // A command of the game: refused while busy; the moves it sets going
@@ -70,6 +71,7 @@ class MainWindow : public QMainWindow {
   void ChangeOptions(const Options& options);
 
   void NewGame();
+  void NewNumberedGame();
   void ContinueGame();
   void SaveGame();
   void ShowHighScores();

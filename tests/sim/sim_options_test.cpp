@@ -86,10 +86,29 @@ TEST(SimOptions, RandomElsewhereOrTwiceGetsOneClearLine) {
             "zunpa-sim: unknown character 'nobody' (see --help for the names)");
 }
 
+TEST(SimOptions, ANumberPlaysOneGameUnlessToldHowMany) {
+  const SimOptions one = std::get<SimOptions>(ParseArguments({"--number", "123456"}));
+  EXPECT_EQ(one.number, 123456u);
+  EXPECT_EQ(one.games, 1);
+  for (const auto& args : {std::vector<std::string>{"--number", "999999999", "--games", "30"},
+                           std::vector<std::string>{"--games", "30", "--number", "999999999"}}) {
+    const SimOptions many = std::get<SimOptions>(ParseArguments(args));
+    EXPECT_EQ(many.number, 999999999u);
+    EXPECT_EQ(many.games, 30);
+  }
+  const SimOptions none = std::get<SimOptions>(ParseArguments({"--seed", "5"}));
+  EXPECT_FALSE(none.number);
+  EXPECT_EQ(none.games, 1000);
+  const std::string range = "zunpa-sim: --number wants a game number from 1 to 999999999";
+  for (const char* bad : {"0", "1000000000", "-3", "12a", ""})
+    EXPECT_EQ(ErrorOf({"--number", bad}), range) << bad;
+  EXPECT_EQ(ErrorOf({"--number"}), "zunpa-sim: --number needs a value (see --help)");
+}
+
 TEST(SimOptions, HelpNamesEveryOptionAndCharacter) {
   const std::string help = HelpText();
-  for (const char* word : {"--games", "--seed", "--players", "--roles", "--threads", "--log", "--json", "--max-moves",
-                           "ｷ･ｵｰｸﾏﾝ", "kiookuman", "agarita,trickume,zunpasky,kiookuman", "random"})
+  for (const char* word : {"--games", "--seed", "--number", "--players", "--roles", "--threads", "--log", "--json",
+                           "--max-moves", "ｷ･ｵｰｸﾏﾝ", "kiookuman", "agarita,trickume,zunpasky,kiookuman", "random"})
     EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 

@@ -139,9 +139,13 @@ void MainWindowTest::aSavedGameAndSettingsAreTakenUpAtStartUp() {
   QCOMPARE(window.action("mnuKEN")->isChecked(), options.AutoDetect);
   QCOMPARE(window.action("flgSOKUDO" + QString::number(options.SpeedIndex))->isChecked(), true);
   QCOMPARE(window.session().game().roles.SuitChangeRank, 1);
+  QCOMPARE(window.windowTitle(), QString("ズンパＳ"));
   window.action("mneCONTINUE")->trigger();
   QTRY_COMPARE_WITH_TIMEOUT(window.session().game().round.RoundNo, 5, 10000);
   QVERIFY(window.table().findChild<QWidget*>("lblZAN")->isVisible());
+  // The game on the table has a number, and the title shows it.
+  QVERIFY(window.session().GameNumber());
+  QCOMPARE(window.windowTitle(), "ズンパＳ　ゲーム番号 " + QString::number(*window.session().GameNumber()));
   window.close();
 }
 
@@ -194,6 +198,7 @@ void MainWindowTest::theGameItemsAreGreyedWhileTheComputerMoves() {
   QTRY_VERIFY_WITH_TIMEOUT(window.stepPending() || window.session().game().flow.humanInputOpen, 10000);
   if (window.stepPending()) {
     QVERIFY(!window.action("mneNEW")->isEnabled());
+    QVERIFY(!window.action("mneNEWNUM")->isEnabled());
     QVERIFY(!window.action("mneSAVE")->isEnabled());
     QVERIFY(!window.action("mneCONTINUE")->isEnabled());
     QVERIFY(!window.table().drawButton()->isEnabled());
@@ -203,6 +208,7 @@ void MainWindowTest::theGameItemsAreGreyedWhileTheComputerMoves() {
   }
   QTRY_VERIFY_WITH_TIMEOUT(window.session().game().flow.humanInputOpen, 20000);
   QVERIFY(window.action("mneNEW")->isEnabled());
+  QVERIFY(window.action("mneNEWNUM")->isEnabled());
   QVERIFY(window.action("mneSAVE")->isEnabled());
   window.close();
 }

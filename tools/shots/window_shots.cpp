@@ -111,8 +111,10 @@ int main(int argc, char** argv) {
   const zunpa::Game& game = window.session().game();
   zunpa::testing::PlayUntil(window, [&] { return shots.Has("frmRESULT") && !window.session().Busy(); });
   if (window.host().scoreTable()) shots.Window("frmHYOU-final", window.host().scoreTable());
-  // The next game's first turn, at the layout's size and at twice it.
-  window.action("mneNEW")->trigger();
+  // The next game by its number, its first turn at the layout's size and
+  // at twice it; the title bar carries the number.
+  window.action("mneNEWNUM")->trigger();
+  std::printf("title: %s\n", qPrintable(window.windowTitle()));
   zunpa::testing::PlayUntil(window, [&] { return game.round.RoundNo == 1 && zunpa::testing::UserToMove(window); });
   const QSize layout = window.table().minimumSizeHint();
   window.table().setMinimumSize(0, 0);

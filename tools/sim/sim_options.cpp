@@ -76,15 +76,19 @@ std::array<std::string, 4> SeatLabels(const SimOptions& options) {
 
 std::string HelpText() {
   std::ostringstream out;
-  out << "usage: zunpa-sim [--games N] [--seed S] [--players A,B,C,D] [--roles SC,REV,SKIP]\n"
-         "                 [--threads T] [--log FILE] [--json] [--max-moves M] [--check]\n"
+  out << "usage: zunpa-sim [--games N] [--seed S] [--number G] [--players A,B,C,D]\n"
+         "                 [--roles SC,REV,SKIP] [--threads T] [--log FILE] [--json] [--max-moves M]\n"
+         "                 [--check]\n"
          "\n"
          "Plays complete 20-round games of Zunpa among four computer characters (or three\n"
          "and a random user), with the same rules and characters as the game, and reports\n"
          "how each seat fared.\n"
          "\n"
-         "  --games N       games to play (default 1000)\n"
+         "  --games N       games to play (default 1000, or 1 with --number)\n"
          "  --seed S        games are reproducible: game g is dealt from (S, g) only (default 1)\n"
+         "  --number G      numbered games, as the game's window deals them: game g is game number\n"
+         "                  G + g, with the deals, reshuffles and random starters of that number\n"
+         "                  (G from 1 to 999999999; the seed then only drives the random user)\n"
          "  --players LIST  the characters of seats 1..4, by name or alias, comma-separated;\n"
          "                  a character may sit at several seats; the 4th may be random: the\n"
          "                  user's seat, played by random clicks and answers through the game's\n"
@@ -115,6 +119,7 @@ std::string HelpText() {
 
 std::variant<SimOptions, std::string> ParseArguments(const std::vector<std::string>& args) {
   SimOptions o;
+  bool gamesGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& flag = args[i];
     if (flag == "--help" || flag == "-h") {
@@ -129,17 +134,23 @@ std::variant<SimOptions, std::string> ParseArguments(const std::vector<std::stri
       o.check = true;
       continue;
     }
-    static const std::array<std::string_view, 7> kValueFlags = {"--games", "--seed",    "--threads", "--max-moves",
-                                                                "--log",   "--players", "--roles"};
+    static const std::array<std::string_view, 8> kValueFlags = {"--games",     "--seed", "--number",  "--threads",
+                                                                "--max-moves", "--log",  "--players", "--roles"};
     if (std::find(kValueFlags.begin(), kValueFlags.end(), flag) == kValueFlags.end())
       return "zunpa-sim: unknown option " + flag + " (see --help)";
     if (i + 1 >= args.size()) return "zunpa-sim: " + flag + " needs a value (see --help)";
     const std::string& value = args[++i];
     if (flag == "--games") {
       if (!ParseNumber(value, o.games, 1L, 1'000'000'000L)) return "zunpa-sim: --games wants a number from 1 up";
+      gamesGiven = true;
     } else if (flag == "--seed") {
       if (!ParseNumber<std::uint64_t>(value, o.seed, 0, UINT64_MAX))
         return "zunpa-sim: --seed wants a whole number from 0 to 18446744073709551615";
+    } else if (flag == "--number") {
+      std::uint64_t number = 0;
+      if (!ParseNumber(value, number, kFirstGameNumber, kLastGameNumber))
+        return "zunpa-sim: --number wants a game number from 1 to 999999999";
+      o.number = number;
     } else if (flag == "--threads") {
       if (!ParseNumber(value, o.threads, 1, 1024)) return "zunpa-sim: --threads wants a number from 1 to 1024";
     } else if (flag == "--max-moves") {
@@ -160,6 +171,7 @@ std::variant<SimOptions, std::string> ParseArguments(const std::vector<std::stri
                ")";
     }
   }
+  if (o.number && !gamesGiven) o.games = 1;
   return o;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "rules/characters.h"
+#include "rules/random_source.h"
 #include "rules/roles.h"
 
 namespace zunpa::sim {
@@ -16,6 +17,9 @@ namespace zunpa::sim {
 struct SimOptions {
   long games = 1000;
   std::uint64_t seed = 1;
+  // Game g of the run is then numbered game number + g, dealt as the
+  // window deals that number; the seed still drives the random user.
+  std::optional<std::uint64_t> number;
   std::array<Character, 4> players = {Character::Agarita, Character::TrickUme, Character::Zunpasky,
                                       Character::KiOokuman};
   // Seat 4 is then the user, played at random through the window's

@@ -32,7 +32,11 @@ void PlayOneGame(const SimOptions& options, long index, GameRecorder& recorder, 
   game.flow.maxMovesPerRound = options.maxMoves;
   game.flow.checkInvariants = options.check;
   game.roles = options.roles;
-  game.random.Seed(DeriveSeed(options.seed, static_cast<std::uint64_t>(index)));
+  if (options.number) {
+    game.random.UseGameNumber(*options.number + static_cast<std::uint64_t>(index));
+  } else {
+    game.random.Seed(DeriveSeed(options.seed, static_cast<std::uint64_t>(index)));
+  }
   SeatComputers(game, options.players);
   recorder.StartGame(game, index, log);
   try {

@@ -35,7 +35,11 @@ void PlayGameWithRandomUser(const SimOptions& options, long index, GameRecorder&
   recorder.StartGame(game, index, log);
   // The window's new-game command: player selection comes up and is
   // accepted with the seats above, then round 1 is dealt.
-  session.NewGame();
+  if (options.number) {
+    session.NewNumberedGame(*options.number + static_cast<std::uint64_t>(index));
+  } else {
+    session.NewGame();
+  }
   session.RunSteps();
   while (WaitsForUser(session))
     user.Act();
