@@ -9,6 +9,7 @@
 #include "flow/seat_names.h"
 #include "flow/turn_cycle.h"
 #include "rules/notices.h"
+#include "rules/play_observer.h"
 
 namespace zunpa {
 namespace {
@@ -181,6 +182,7 @@ void ContinueGame(Game& g) {
     return;
   }
   Apply(g, *saved);
+  if (g.observer) g.observer->OnGameStart(g, true);
   StartRound(g);
 }
 
