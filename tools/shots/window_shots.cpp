@@ -68,6 +68,16 @@ void WatchTheTable(MainWindow& window, Shooter& shots, QTimer& watch) {
     for (const auto& marker : d.suitMarkers)
       if (marker.visible && zunpa::testing::UserToMove(window)) shots.Window("table-suit-marker", &window);
     if (game.round.RoundNo == 3 && zunpa::testing::UserToMove(window)) shots.Window("table-mid-round", &window);
+    static bool logShown = false;
+    if (game.round.RoundNo == 5 && zunpa::testing::UserToMove(window) && !logShown) {
+      // 経過 opened beside the table for one picture, then closed again.
+      logShown = true;
+      QAction* log = window.action("mneLOG");
+      log->trigger();
+      QTest::qWait(50);
+      shots.Window("table-log", &window);
+      log->trigger();
+    }
   });
   watch.start(5);
 }
