@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -54,11 +56,19 @@ QColor SeatColour(int seat) {
 class GameLogPanelTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  // A store of this test's own: the other window tests, running beside
+  // it, must find the panel as a fresh user would.
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(store_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store_.path());
+  }
   void init() { ForgetLogPanel(); }
-  void cleanup() { ForgetLogPanel(); }
   void aRoundLeavesItsLinesColouredScrolledAndCopyable();
   void theMenuItemAndTheCloseButtonAgreeAndAreKept();
+
+ private:
+  QTemporaryDir store_;
 };
 
 void GameLogPanelTest::aRoundLeavesItsLinesColouredScrolledAndCopyable() {
@@ -133,6 +143,7 @@ void GameLogPanelTest::theMenuItemAndTheCloseButtonAgreeAndAreKept() {
     QVERIFY(panel.isVisible());
     QVERIFY(item->isChecked());
     QCOMPARE(StoredLogPanel().toBool(), true);
+    QVERIFY(QFile::exists(QDir(store_.path()).filePath("ZunpaS/ZunpaS.conf")));
     QVERIFY(window.width() > narrow);
     QVERIFY(window.table().width() > 0);
 

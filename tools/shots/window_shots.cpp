@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSet>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -100,6 +101,10 @@ int main(int argc, char** argv) {
   Shooter shots(argv[1]);
   QTemporaryDir dir;
   zunpa::testing::LinkProgramFolder(QCoreApplication::applicationDirPath(), dir);
+  // The per-user store of this run alone: opening 経過 for a picture must
+  // not open it for the window tests.
+  QTemporaryDir store;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
 
   MainWindow window(dir.path());
   window.show();
