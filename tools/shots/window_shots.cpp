@@ -69,18 +69,21 @@ void WatchTheTable(MainWindow& window, Shooter& shots, QTimer& watch) {
     for (const auto& marker : d.suitMarkers)
       if (marker.visible && zunpa::testing::UserToMove(window)) shots.Window("table-suit-marker", &window);
     if (game.round.RoundNo == 3 && zunpa::testing::UserToMove(window)) shots.Window("table-mid-round", &window);
-    static bool logShown = false;
-    if (game.round.RoundNo == 5 && zunpa::testing::UserToMove(window) && !logShown) {
-      // 経過 opened beside the table for one picture, then closed again.
-      logShown = true;
-      QAction* log = window.action("mneLOG");
-      log->trigger();
-      QTest::qWait(50);
-      shots.Window("table-log", &window);
-      log->trigger();
-    }
   });
   watch.start(5);
+}
+
+// 経過 opened beside the table while a round's result is up, for one
+// picture, then closed again.
+void ShootTheLog(MainWindow& window, Shooter& shots) {
+  static bool taken = false;  // the wait below lets the answerer call again
+  if (taken) return;
+  taken = true;
+  QAction* log = window.action("mneLOG");
+  log->trigger();
+  QTest::qWait(50);
+  shots.Window("table-log", &window);
+  log->trigger();
 }
 
 void OpenFromTheMenu(MainWindow& window, const char* item) {
@@ -112,6 +115,7 @@ int main(int argc, char** argv) {
   zunpa::testing::ModalAnswerer answerer;
   answerer.OnDialog([&](QWidget* dialog) {
     shots.Window(dialog->objectName(), dialog);
+    if (dialog->objectName() == "frmTEN" && window.session().game().round.RoundNo == 5) ShootTheLog(window, shots);
     if (dialog->objectName() == "frmTEN" && window.host().scoreTable())
       shots.Window("frmHYOU-round" + QString::number(window.session().game().round.RoundNo),
                    window.host().scoreTable());
