@@ -9,6 +9,7 @@
 #include "flow/seat_names.h"
 #include "flow/turn_cycle.h"
 #include "rules/notices.h"
+#include "rules/play_observer.h"
 
 namespace zunpa {
 namespace {
@@ -183,6 +184,7 @@ void ContinueGame(Game& g, std::optional<std::uint64_t> number) {
   }
   Apply(g, *saved);
   if (number) g.random.UseGameNumber(*number);
+  if (g.observer) g.observer->OnGameStart(g, true);
   StartRound(g);
 }
 

@@ -3,6 +3,7 @@
 #include "flow/seat_names.h"
 #include "flow/turn_cycle.h"
 #include "rules/deal.h"
+#include "rules/play_observer.h"
 
 namespace zunpa {
 
@@ -31,6 +32,7 @@ void BeginNewGame(Game& g) {
     g.display.roundCaption = "第1ラウンド";
   }
   ShowSeatNames(g);
+  if (g.observer) g.observer->OnGameStart(g, false);
   ResetTable(g);
   StartRound(g);
 }

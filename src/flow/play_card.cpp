@@ -48,13 +48,16 @@ void ApplyCardRole(Game& g) {
   if (r.PileRank == kDrawTwoRank) {
     if (g.options.MsgNi) Announce(g, kSayTwo);
     r.DrawPenalty = RaisePenalty(r.DrawPenalty);
+    if (g.observer) g.observer->OnRole(g, r.CurrentSeat, RoleEffect::DrawTwo);
   } else if (r.PileRank == g.roles.SkipRank) {
     if (g.options.MsgSkip) Announce(g, kSaySkip);
     r.SkipPending = true;
+    if (g.observer) g.observer->OnRole(g, r.CurrentSeat, RoleEffect::Skip);
   } else if (r.PileRank == g.roles.ReverseRank) {
     if (g.options.MsgRev) Announce(g, kSayReverse);
     r.Reversed = !r.Reversed;
     SetArrow(g, true, r.Reversed);
+    if (g.observer) g.observer->OnRole(g, r.CurrentSeat, RoleEffect::Reverse);
   } else if (r.PileRank == g.roles.SuitChangeRank) {
     DeclareSuit(g, r.CurrentSeat);
   }

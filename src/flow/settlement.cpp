@@ -11,8 +11,10 @@
 namespace zunpa {
 namespace {
 
-void DrawAfterRound(Game& g, int seat, int count) {
-  if (seat >= 1 && seat <= kSeats) DrawPenaltyCards(g, seat - 1, count);
+void DrawAfterRound(Game& g, int seat, int count, PenaltyReason reason, int card = 0) {
+  if (seat < 1 || seat > kSeats) return;
+  if (g.observer && count > 0) g.observer->OnPenalty(g, seat, count, reason, card);
+  DrawPenaltyCards(g, seat - 1, count);
 }
 
 int CountTwos(const Hand& hand) {
@@ -42,7 +44,7 @@ void DrawForHeldTwos(Game& g) {
       for (int code : r.HandOf(seat)) {
         if (RankOfCode(code) != kDrawTwoRank || suitDone[SuitOfCode(code) - 1]) continue;
         suitDone[SuitOfCode(code) - 1] = true;
-        DrawAfterRound(g, seat, 2);
+        DrawAfterRound(g, seat, 2, PenaltyReason::HeldTwo, code);
         again = true;
         break;
       }
@@ -94,12 +96,16 @@ void ApplyHalvingOrDoubling(Game& g, int seat) {
   if (ChangeOfTotal(total) == TotalChange::Halved) {
     MarkCell(g, seat, 8);
     if (g.watching) Inform(g, name + "の通算得点" + Number(total) + "が半分になります。", "得点半減（50の倍数）");
+    const int before = total;
     total /= 2;
+    if (g.observer) g.observer->OnTotalHalved(g, seat, before);
   }
   if (ChangeOfTotal(total) == TotalChange::Doubled) {
     MarkCell(g, seat, 10);
     if (g.watching) Inform(g, name + "の通算得点" + Number(total) + "が倍になります。", "得点倍増（50の倍数±1）");
+    const int before = total;
     total = ClampPoints(std::int64_t{total} * 2);
+    if (g.observer) g.observer->OnTotalDoubled(g, seat, before);
   }
 }
 
@@ -142,7 +148,8 @@ bool IsRoundWinner(const RoundState& r, int seat) {
 void PassPendingPenalty(Game& g) {
   RoundState& r = g.round;
   r.DrawPenalty = RaisePenalty(r.DrawPenalty);
-  DrawAfterRound(g, SeatAfter(r.CurrentSeat, r.Reversed), r.DrawPenalty);
+  DrawAfterRound(g, SeatAfter(r.CurrentSeat, r.Reversed), r.DrawPenalty, PenaltyReason::LastCardTwo,
+                 CodeOf(r.PileSuit, r.PileRank));
   r.DrawPenalty = 0;
 }
 
@@ -151,13 +158,14 @@ void EndOfRoundDraws(Game& g) {
   if (r.ZunpaSeat1 != 0) {
     if (!r.Countered) {
       for (int caller : {r.ZunpaSeat1, r.ZunpaSeat2, r.ZunpaSeat3})
-        if (caller != 0) DrawAfterRound(g, r.CurrentSeat, 2 * CountTwos(r.HandOf(caller)));
+        if (caller != 0) DrawAfterRound(g, r.CurrentSeat, 2 * CountTwos(r.HandOf(caller)), PenaltyReason::CallersTwos);
     } else {
       const int twos = CountTwos(r.HandOf(r.ZunpaSeat1));
       for (int loser : {r.CurrentSeat, r.CounteredSeat1, r.CounteredSeat2})
-        if (loser != 0) DrawAfterRound(g, loser, 2 * twos);
+        if (loser != 0) DrawAfterRound(g, loser, 2 * twos, PenaltyReason::CallersTwos);
     }
-    if (r.PileRank == kDrawTwoRank) DrawAfterRound(g, r.CurrentSeat, 2);
+    if (r.PileRank == kDrawTwoRank)
+      DrawAfterRound(g, r.CurrentSeat, 2, PenaltyReason::CalledOnTwo, CodeOf(r.PileSuit, r.PileRank));
   }
   DrawForHeldTwos(g);
 }
@@ -273,6 +281,7 @@ void SettleRound(Game& g) {
   for (int seat = 1; seat <= kSeats; ++seat)
     if (!g.seats.IsHuman(seat)) RevealHand(g, seat);
   const auto hands = ScoreRound(g);
+  if (g.observer) g.observer->OnRoundScored(g);
   ShowHandTotal(g);
   if (g.watching) g.host->ShowRoundResult(RoundResultOf(g, hands));
   UpdateTotals(g);

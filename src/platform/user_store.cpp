@@ -10,6 +10,7 @@ namespace zunpa::qt {
 namespace {
 
 constexpr const char* kSavedNumberKey = "Game/savedNumber";
+constexpr const char* kLogPanelKey = "View/logPanel";
 
 }  // namespace
 
@@ -37,6 +38,16 @@ void KeepSavedGameNumber(std::optional<std::uint64_t> number) {
   } else {
     store.remove(kSavedNumberKey);
   }
+}
+
+bool LogPanelSetting() {
+  QSettings store(QSettings::UserScope, "ZunpaS", "ZunpaS");
+  return store.value(kLogPanelKey, false).toBool();
+}
+
+void KeepLogPanelSetting(bool shown) {
+  QSettings store(QSettings::UserScope, "ZunpaS", "ZunpaS");
+  store.setValue(kLogPanelKey, shown);
 }
 
 }  // namespace zunpa::qt

@@ -1,7 +1,8 @@
 #pragma once
-// The per-user settings store, "ZunpaS": the score table's "Options" value,
-// read only, and the number of the saved game, which the saved-game file
-// has no place for.
+// The per-user settings store, "ZunpaS": "Options" is the game's own and
+// only read; "Game" keeps the number of the saved game, which the
+// saved-game file has no place for; "View" keeps how the window was last
+// laid out.
 
 #include <cstdint>
 #include <optional>
@@ -16,5 +17,9 @@ bool ScoreTableInFrontSetting();
 std::optional<std::uint64_t> SavedGameNumber();
 // Kept with every save; a game without a number clears it.
 void KeepSavedGameNumber(std::optional<std::uint64_t> number);
+// "View/logPanel": whether 経過 is shown beside the table; hidden until
+// the user first shows it.
+bool LogPanelSetting();
+void KeepLogPanelSetting(bool shown);
 
 }  // namespace zunpa::qt

@@ -53,6 +53,8 @@ void DrawPenaltyCards(Game& g, int listIndex, int count) {
 
 void TakePenalty(Game& g, int listIndex) {
   RoundState& r = g.round;
+  if (g.observer && r.DrawPenalty > 0)
+    g.observer->OnPenalty(g, listIndex + 1, r.DrawPenalty, PenaltyReason::DrawTwo, 0);
   DrawPenaltyCards(g, listIndex, r.DrawPenalty);
   r.DrawPenalty = 0;
 }

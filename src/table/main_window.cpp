@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <algorithm>
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/card_roles_dialog.h"
@@ -18,9 +19,11 @@
 #include "platform/message_box.h"
 #include "platform/sound_player.h"
 #include "platform/user_store.h"
+#include "table/game_log_panel.h"
 #include "table/qt_host.h"
 #include "table/table_widget.h"
 #include "ui_logic/exit_question.h"
+#include "ui_logic/game_log.h"
 #include "ui_logic/game_number.h"
 #include "ui_logic/hint.h"
 #include "ui_logic/menu_tree.h"
@@ -81,6 +84,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   BuildMenus();
   ConnectCommands();
   ConnectOptions();
+  BuildLog();
   SyncMenus();
   SyncChecks();
 
@@ -89,6 +93,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   double factor = 1.5;
   if (screen) factor = std::max(1.0, std::min(factor, 0.85 * screen->availableSize().height() / layout.height()));
   resize(int(layout.width() * factor), int(layout.height() * factor) + menuBar()->sizeHint().height());
+  if (LogPanelSetting()) ShowLog(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -179,6 +184,47 @@ void MainWindow::ConnectOptions() {
           [this] { ChangeOptions(ui::ClickCardSound(session_->game().options)); });
   OnTriggered("mneSOUND", &MainWindow::ToggleSound);
   OnTriggered("mnuKEN", &MainWindow::ToggleAutoDetect);
+}
+
+void MainWindow::BuildLog() {
+  log_ = std::make_unique<ui::GameLog>();
+  session_->game().observer = log_.get();
+  logPanel_ = new GameLogPanel(this);
+  addDockWidget(Qt::RightDockWidgetArea, logPanel_);
+  logPanel_->hide();
+  log_->OnEntry([this](const ui::LogEntry& entry) { logPanel_->Append(entry); });
+  log_->OnReset([this] { logPanel_->Clear(); });
+  connect(actions_.value("mneLOG"), &QAction::triggered, this, &MainWindow::ShowLog);
+  connect(logPanel_, &GameLogPanel::ClosedByUser, this, [this] {
+    if (!mayClose_) ShowLog(false);
+  });
+}
+
+void MainWindow::ShowLog(bool shown) {
+  actions_.value("mneLOG")->setChecked(shown);
+  KeepLogPanelSetting(shown);
+  if (shown != logPanel_->isHidden()) return;
+  const bool resizable = !isMaximized() && !isFullScreen() && !logPanel_->isFloating();
+  if (shown) {
+    OpenLog(resizable);
+  } else {
+    logPanel_->hide();
+    if (resizable) resize(width() - logGrowth_, height());
+    logGrowth_ = 0;
+  }
+}
+
+// The window grows by the panel as far as the screen allows; beyond that
+// the table gives way, keeping its proportions.
+void MainWindow::OpenLog(bool resizable) {
+  const int panelWidth = logPanel_->sizeHint().width();
+  logPanel_->show();
+  resizeDocks({logPanel_}, {panelWidth}, Qt::Horizontal);
+  if (!resizable) return;
+  const QScreen* screen = QApplication::primaryScreen();
+  const int room = screen ? screen->availableGeometry().width() - frameGeometry().width() : panelWidth;
+  logGrowth_ = std::clamp(room, 0, panelWidth);
+  resize(width() + logGrowth_, height());
 }
 
 void MainWindow::ChangeOptions(const Options& options) {

@@ -16,11 +16,13 @@ class QAction;
 class QMenu;
 
 namespace zunpa::ui {
+class GameLog;
 struct MenuItem;
-}
+}  // namespace zunpa::ui
 
 namespace zunpa::qt {
 
+class GameLogPanel;
 class QtHost;
 class SoundPlayer;
 class TableWidget;
@@ -38,6 +40,8 @@ class MainWindow : public QMainWindow {
   Session& session() { return *session_; }
   TableWidget& table() { return *table_; }
   QtHost& host() { return *host_; }
+  GameLogPanel& logPanel() { return *logPanel_; }
+  const ui::GameLog& log() const { return *log_; }
   QAction* action(const QString& name) const { return actions_.value(name); }
   // Steps run so far, and whether one is waiting on its timer.
   int stepsRun() const { return stepsRun_; }
@@ -49,12 +53,19 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // No menu of docks on a right click: 経過 is shown from 表示 alone.
+  QMenu* createPopupMenu() override { return nullptr; }
 
  private:
   void BuildMenus();
   void AddMenuItems(QMenu* menu, const std::vector<ui::MenuItem>& items);
   void ConnectCommands();
   void ConnectOptions();
+  void BuildLog();
+  // 経過 shown or hidden, kept in the user's store; the window grows by the
+  // panel so the table keeps its size.
+  void ShowLog(bool shown);
+  void OpenLog(bool resizable);
   void OnTriggered(const QString& name, void (MainWindow::*handler)());
   void SyncMenus();
   void SyncChecks();
@@ -91,7 +102,11 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<SoundPlayer> sound_;
   TableWidget* table_ = nullptr;
   std::unique_ptr<QtHost> host_;
+  // Outlives the session, whose game reports to it.
+  std::unique_ptr<ui::GameLog> log_;
   std::unique_ptr<Session> session_;
+  GameLogPanel* logPanel_ = nullptr;
+  int logGrowth_ = 0;
   QHash<QString, QAction*> actions_;
   struct CheckItem {
     QAction* action;

@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSet>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,6 +73,19 @@ void WatchTheTable(MainWindow& window, Shooter& shots, QTimer& watch) {
   watch.start(5);
 }
 
+// 経過 opened beside the table while a round's result is up, for one
+// picture, then closed again.
+void ShootTheLog(MainWindow& window, Shooter& shots) {
+  static bool taken = false;  // the wait below lets the answerer call again
+  if (taken) return;
+  taken = true;
+  QAction* log = window.action("mneLOG");
+  log->trigger();
+  QTest::qWait(50);
+  shots.Window("table-log", &window);
+  log->trigger();
+}
+
 void OpenFromTheMenu(MainWindow& window, const char* item) {
   window.action(item)->trigger();
 }
@@ -90,6 +104,10 @@ int main(int argc, char** argv) {
   Shooter shots(argv[1]);
   QTemporaryDir dir;
   zunpa::testing::LinkProgramFolder(QCoreApplication::applicationDirPath(), dir);
+  // The per-user store of this run alone: opening 経過 for a picture must
+  // not open it for the window tests.
+  QTemporaryDir store;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
 
   MainWindow window(dir.path());
   window.show();
@@ -97,6 +115,7 @@ int main(int argc, char** argv) {
   zunpa::testing::ModalAnswerer answerer;
   answerer.OnDialog([&](QWidget* dialog) {
     shots.Window(dialog->objectName(), dialog);
+    if (dialog->objectName() == "frmTEN" && window.session().game().round.RoundNo == 5) ShootTheLog(window, shots);
     if (dialog->objectName() == "frmTEN" && window.host().scoreTable())
       shots.Window("frmHYOU-round" + QString::number(window.session().game().round.RoundNo),
                    window.host().scoreTable());

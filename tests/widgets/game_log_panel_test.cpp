@@ -1,0 +1,175 @@
+// 経過 in the real main window: a round played by clicks leaves its lines
+// in the seats' colours, scrolled to the latest, copied as text; the menu
+// item and the panel's close button keep the check mark and the user's
+// store in step; a new game starts an empty log.
+
+#include "table/game_log_panel.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+#include "table/main_window.h"
+#include "table/table_widget.h"
+#include "ui_logic/game_log.h"
+#include "widgets/modal_answerer.h"
+#include "widgets/program_folder.h"
+#include "widgets/table_player.h"
+
+using zunpa::qt::MainWindow;
+using zunpa::testing::PlayUntil;
+using zunpa::testing::UserToMove;
+
+namespace {
+
+QVariant StoredLogPanel() {
+  return QSettings(QSettings::UserScope, "ZunpaS", "ZunpaS").value("View/logPanel");
+}
+
+void ForgetLogPanel() {
+  QSettings(QSettings::UserScope, "ZunpaS", "ZunpaS").remove("View/logPanel");
+}
+
+QColor ColourOfLine(const QTextBlock& block) {
+  return block.begin().fragment().charFormat().foreground().color();
+}
+
+QColor SeatColour(int seat) {
+  const QColor colours[] = {QColor(0xD8, 0xD8, 0xD8), QColor(0xFF8080), QColor(0x8080FF), QColor(0x80FF80),
+                            QColor(0xFFFF00)};
+  return colours[seat];
+}
+
+}  // namespace
+
+class GameLogPanelTest : public QObject {
+  Q_OBJECT
+ private slots:
+  // A store of this test's own: the other window tests, running beside
+  // it, must find the panel as a fresh user would.
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(store_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store_.path());
+  }
+  void init() { ForgetLogPanel(); }
+  void aRoundLeavesItsLinesColouredScrolledAndCopyable();
+  void theMenuItemAndTheCloseButtonAgreeAndAreKept();
+
+ private:
+  QTemporaryDir store_;
+};
+
+void GameLogPanelTest::aRoundLeavesItsLinesColouredScrolledAndCopyable() {
+  QTemporaryDir dir;
+  MainWindow window(zunpa::testing::MakeProgramFolder(dir));
+  window.show();
+  window.StartUp();
+  zunpa::testing::ModalAnswerer answerer;
+  window.action("mneLOG")->trigger();
+  window.action("flgSOKUDO0")->trigger();
+  window.action("mneNEW")->trigger();
+  const zunpa::Game& game = window.session().game();
+  QVERIFY(PlayUntil(window, [&] { return game.round.RoundNo == 2 && UserToMove(window); }));
+
+  QPlainTextEdit* lines = window.logPanel().lines();
+  const std::vector<zunpa::ui::LogEntry>& entries = window.log().entries();
+  QCOMPARE(lines->document()->blockCount(), int(entries.size()));
+  QVERIFY(entries.front().text.rfind("新しいゲーム: ", 0) == 0);
+  bool scored = false;
+  for (int i = 0; i < int(entries.size()); ++i) {
+    const QTextBlock block = lines->document()->findBlockByNumber(i);
+    QCOMPARE(block.text(), QString::fromStdString(entries[i].text));
+    QCOMPARE(ColourOfLine(block), SeatColour(entries[i].seat));
+    scored = scored || entries[i].text == "第1ラウンドの得点";
+  }
+  QVERIFY(scored);
+  QVERIFY(lines->toPlainText().contains("── 第2ラウンド"));
+  QTest::qWait(20);
+  QScrollBar* bar = lines->verticalScrollBar();
+  QVERIFY(bar->maximum() > 0);
+  QCOMPARE(bar->value(), bar->maximum());
+
+  // すべてコピー, Ctrl+C on a selected line, and Ctrl+C with nothing selected.
+  QClipboard* clipboard = QApplication::clipboard();
+  const QString all = QString::fromStdString(window.log().Text()).chopped(1);
+  clipboard->clear();
+  QTest::mouseClick(window.logPanel().findChild<QPushButton*>("cmdCOPYALL"), Qt::LeftButton);
+  QCOMPARE(clipboard->text(), all);
+  QTextCursor cursor(lines->document()->findBlockByNumber(1));
+  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  lines->setTextCursor(cursor);
+  lines->setFocus();
+  QTest::keyClick(lines, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(clipboard->text(), QString::fromStdString(entries[1].text));
+  lines->moveCursor(QTextCursor::End);
+  QTest::keyClick(lines, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(clipboard->text(), all);
+
+  // The next game starts a fresh log.
+  window.action("mneNEW")->trigger();
+  QVERIFY(PlayUntil(window, [&] { return UserToMove(window); }));
+  QVERIFY(lines->document()->firstBlock().text().startsWith("新しいゲーム: "));
+  QVERIFY(!lines->toPlainText().contains("第1ラウンドの得点"));
+  QVERIFY(lines->toPlainText().contains("── 第1ラウンド"));
+}
+
+void GameLogPanelTest::theMenuItemAndTheCloseButtonAgreeAndAreKept() {
+  QTemporaryDir dir;
+  const QString folder = zunpa::testing::MakeProgramFolder(dir);
+  {
+    MainWindow window(folder);
+    window.show();
+    window.StartUp();
+    QAction* item = window.action("mneLOG");
+    zunpa::qt::GameLogPanel& panel = window.logPanel();
+    QCOMPARE(panel.objectName(), QString("dockKEIKA"));
+    QVERIFY(!panel.isVisible());
+    QVERIFY(!item->isChecked());
+    const int narrow = window.width();
+
+    item->trigger();
+    QVERIFY(panel.isVisible());
+    QVERIFY(item->isChecked());
+    QCOMPARE(StoredLogPanel().toBool(), true);
+    QVERIFY(QFile::exists(QDir(store_.path()).filePath("ZunpaS/ZunpaS.conf")));
+    QVERIFY(window.width() > narrow);
+    QVERIFY(window.table().width() > 0);
+
+    item->trigger();
+    QVERIFY(!panel.isVisible());
+    QVERIFY(!item->isChecked());
+    QCOMPARE(StoredLogPanel().toBool(), false);
+    QCOMPARE(window.width(), narrow);
+
+    item->trigger();
+    auto* close = panel.findChild<QAbstractButton*>("qt_dockwidget_closebutton");
+    QVERIFY(close);
+    QTest::mouseClick(close, Qt::LeftButton);
+    QVERIFY(!panel.isVisible());
+    QVERIFY(!item->isChecked());
+    QCOMPARE(StoredLogPanel().toBool(), false);
+    QCOMPARE(window.width(), narrow);
+    item->trigger();
+    window.close();
+    QCOMPARE(StoredLogPanel().toBool(), true);  // closing the window is no choice of the user's
+  }
+  MainWindow next(folder);
+  next.show();
+  QVERIFY(next.logPanel().isVisible());
+  QVERIFY(next.action("mneLOG")->isChecked());
+}
+
+QTEST_MAIN(GameLogPanelTest)
+#include "game_log_panel_test.moc"
