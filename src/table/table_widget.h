@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "rules/game.h"
+#include "table/card_animator.h"
 #include "table/picture_cache.h"
 #include "table/table_transform.h"
 
@@ -38,6 +39,9 @@ class TableWidget : public QWidget {
   QPoint GlobalOfTwips(int x, int y) const;
   int paints() const { return paints_; }
   int scalings() const { return pictures_.scalings(); }
+  // Cards slide to their new places; the main window's option turns it off.
+  CardAnimator& cardMotion() { return motion_; }
+  const CardAnimator& cardMotion() const { return motion_; }
 
   QSize minimumSizeHint() const override;
   QSize sizeHint() const override;
@@ -66,12 +70,14 @@ class TableWidget : public QWidget {
   void SyncCentre();
   void SyncLists();
   void PlaceWidgets();
+  void RepaintCards(std::optional<ui::TwipsRect> area);
   void PaintPictures(class QPainter& painter);
   void PaintMarkers(QPainter& painter);
   void PaintPicture(QPainter& painter, const QString& file, int left, int top, int width, int height);
 
   const Game* game_ = nullptr;
   PictureCache pictures_;
+  CardAnimator motion_;
   TableTransform transform_;
   std::vector<PlacedLabel> labels_;
   std::array<QLabel*, kSeats> names_{}, standings_{}, totals_{}, lastPoints_{}, zunpaRecords_{}, wins_{};

@@ -1,0 +1,201 @@
+// Cards in motion on the table: a drawn and a played card slide to where
+// the rules put them, a new deal mid-slide leaves nothing behind, nothing
+// moves at the fastest speed or when turned off.
+
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "flow/play_card.h"
+#include "rules/deal.h"
+#include "rules/draw.h"
+#include "rules/silent_host.h"
+#include "table/table_transform.h"
+#include "table/table_widget.h"
+#include "widgets/program_folder.h"
+
+using zunpa::Game;
+using zunpa::kCardsInPack;
+using zunpa::qt::TableWidget;
+
+namespace {
+
+// Passes every change of the table on, as the window's host does.
+class TableHost : public zunpa::SilentHost {
+ public:
+  TableWidget* table = nullptr;
+  void DisplayChanged() override {
+    if (table) table->Sync();
+  }
+};
+
+// A table on the screen at one and a half times its layout size, with a
+// seeded round dealt and its slides ended.
+struct Table {
+  Table() {
+    widget.SetProgramFolder(ZUNPA_PROGRAM_DIR);
+    widget.resize(zunpa::qt::TableTransform::LayoutPixels(zunpa::qt::kTableTwips) * 3 / 2);
+    widget.cardMotion().AllowOffscreen(true);
+    game.options.CardSound = game.options.Sound = false;
+    game.random.Seed(20261209);
+    widget.SetGame(game);
+    host.table = &widget;
+    widget.show();
+  }
+  void Deal() {
+    zunpa::ResetTable(game);
+    zunpa::ShuffleAndDeal(game);
+    zunpa::TurnUpOpeningCard(game);
+  }
+  // The pile asks for the suit of the user's first card, and the user
+  // plays it.
+  int PlayTheUsersFirstCard() {
+    zunpa::RoundState& r = game.round;
+    const int code = r.HandOf(4)[0];
+    r.PileSuit = r.SelSuit = zunpa::SuitOfCode(code);
+    r.SelRank = zunpa::RankOfCode(code);
+    r.CurrentSeat = 4;
+    zunpa::PlayCard(game);
+    return code;
+  }
+  int DrawForTheUser() {
+    zunpa::DrawCard(game, 3);
+    return zunpa::CodeOf(game.round.DrawnSuit, game.round.DrawnRank);
+  }
+  zunpa::ui::ShownCard Shown(int code) const {
+    return widget.cardMotion().Frame()[zunpa::PictureIndex(zunpa::SuitOfCode(code), zunpa::RankOfCode(code))];
+  }
+  const zunpa::CardPicture& Model(int code) const {
+    return game.display.cards[zunpa::PictureIndex(zunpa::SuitOfCode(code), zunpa::RankOfCode(code))];
+  }
+  bool Moving() const { return widget.cardMotion().Moving(); }
+  // The slides have ended and their last frame is painted.
+  bool Still() const { return !widget.cardMotion().Ticking(); }
+
+  TableHost host;
+  Game game{host};
+  TableWidget widget;
+};
+
+// Every card shows exactly where and as the rules have it, hidden ones
+// not at all.
+bool AllAtRest(const Table& t) {
+  const auto frame = t.widget.cardMotion().Frame();
+  for (int i = 0; i < kCardsInPack; ++i) {
+    const zunpa::CardPicture& c = t.game.display.cards[i];
+    const zunpa::ui::ShownCard rest{c.visible, c.faceUp, c.left, c.top, false};
+    if (c.visible ? frame[i] != rest : frame[i].visible) return false;
+  }
+  return true;
+}
+
+// What the window last put on the screen, frame by frame, against the
+// table drawn afresh: a stale piece of a slide shows as a difference.
+bool ScreenShowsTheTable(TableWidget& widget) {
+  QApplication::processEvents();
+  const QImage onScreen = widget.screen()->grabWindow(widget.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage afresh = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  return onScreen.size() == afresh.size() && onScreen == afresh;
+}
+
+}  // namespace
+
+class CardMotionTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase();
+  void init() { QSettings("ZunpaS", "ZunpaS").remove("View"); }
+  void aDrawnAndAPlayedCardSlideToTheRulesPlaces();
+  void aNewDealMidSlideLeavesEveryCardWhereTheRulesSay();
+  void atTheFastestSpeedOrOffTheScreenNothingMoves();
+
+ private:
+  QTemporaryDir store_;
+};
+
+// The store of this run only, whatever other tests keep in theirs.
+void CardMotionTest::initTestCase() {
+  QStandardPaths::setTestModeEnabled(true);
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store_.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store_.path());
+}
+
+void CardMotionTest::aDrawnAndAPlayedCardSlideToTheRulesPlaces() {
+  Table t;
+  QVERIFY(QTest::qWaitForWindowExposed(&t.widget));
+  t.Deal();
+  QVERIFY(t.Moving());  // dealt from the stock
+  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 2000);
+  QVERIFY(AllAtRest(t));
+
+  const int drawn = t.DrawForTheUser();
+  const zunpa::ui::ShownCard leaving = t.Shown(drawn);
+  QVERIFY(leaving.moving);
+  QCOMPARE(leaving.left, zunpa::kStockLeft);
+  QVERIFY(!leaving.faceUp);  // it turns over in the hand
+  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 2000);
+  QVERIFY(AllAtRest(t));
+  QCOMPARE(t.Shown(drawn).top, zunpa::kRowTop[3]);
+  QVERIFY(t.Shown(drawn).faceUp);
+  QVERIFY(ScreenShowsTheTable(t.widget));
+
+  const int played = t.PlayTheUsersFirstCard();
+  QVERIFY(t.Shown(played).moving);
+  QCOMPARE(t.Shown(played).top, zunpa::kRowTop[3]);
+  const int paints = t.widget.paints();
+  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 2000);
+  QVERIFY(t.widget.paints() > paints + 2);  // frames, not a jump
+  QVERIFY(AllAtRest(t));
+  QCOMPARE(t.Shown(played).left, zunpa::kPileLeft);
+  QCOMPARE(t.Shown(played).top, zunpa::kPileTop);
+  QVERIFY(ScreenShowsTheTable(t.widget));
+}
+
+void CardMotionTest::aNewDealMidSlideLeavesEveryCardWhereTheRulesSay() {
+  Table t;
+  QVERIFY(QTest::qWaitForWindowExposed(&t.widget));
+  t.Deal();
+  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 2000);
+  t.PlayTheUsersFirstCard();
+  t.DrawForTheUser();
+  QTest::qWait(60);
+  QVERIFY(t.Moving());
+  t.Deal();
+  QTest::qWait(60);
+  QVERIFY(t.Moving());
+  // Mid-deal every card shown is one the rules show, at most once each.
+  const auto frame = t.widget.cardMotion().Frame();
+  for (int i = 0; i < kCardsInPack; ++i)
+    QCOMPARE(frame[i].visible, t.game.display.cards[i].visible);
+  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 2000);
+  QVERIFY(AllAtRest(t));
+  QVERIFY(ScreenShowsTheTable(t.widget));
+
+  // Turned off mid-slide, the cards are at their places at once.
+  t.DrawForTheUser();
+  QVERIFY(t.Moving());
+  t.widget.cardMotion().SetWanted(false);
+  QVERIFY(!t.Moving());
+  QVERIFY(AllAtRest(t));
+  QVERIFY(ScreenShowsTheTable(t.widget));
+}
+
+void CardMotionTest::atTheFastestSpeedOrOffTheScreenNothingMoves() {
+  Table t;
+  t.game.options.SpeedIndex = 0;
+  t.Deal();
+  QVERIFY(!t.Moving());
+  t.game.options.SpeedIndex = 2;
+  t.widget.cardMotion().AllowOffscreen(false);
+  t.DrawForTheUser();
+  QVERIFY(!t.Moving());
+  QVERIFY(AllAtRest(t));
+  t.widget.cardMotion().AllowOffscreen(true);
+  t.DrawForTheUser();
+  QVERIFY(t.Moving());
+}
+
+QTEST_MAIN(CardMotionTest)
+#include "card_motion_test.moc"
