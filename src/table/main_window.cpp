@@ -16,6 +16,7 @@
 #include "files/start_up.h"
 #include "platform/message_box.h"
 #include "platform/sound_player.h"
+#include "platform/user_store.h"
 #include "table/qt_host.h"
 #include "table/table_widget.h"
 #include "ui_logic/exit_question.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   BuildMenus();
   ConnectCommands();
   ConnectOptions();
+  ConnectCardMotion();
   SyncMenus();
   SyncChecks();
 
@@ -166,6 +168,20 @@ void MainWindow::ConnectOptions() {
           [this] { ChangeOptions(ui::ClickCardSound(session_->game().options)); });
   OnTriggered("mneSOUND", &MainWindow::ToggleSound);
   OnTriggered("mnuKEN", &MainWindow::ToggleAutoDetect);
+}
+
+// Card motion is the window's own choice, kept in the per-user store; the
+// check mark shows what the table does.
+void MainWindow::ConnectCardMotion() {
+  QAction* item = actions_.value("mneMOTION");
+  CardAnimator& motion = table_->cardMotion();
+  motion.SetWanted(CardMotionSetting());
+  item->setChecked(motion.wanted());
+  connect(item, &QAction::triggered, this, [item, &motion] {
+    motion.SetWanted(!motion.wanted());
+    item->setChecked(motion.wanted());
+    StoreCardMotionSetting(motion.wanted());
+  });
 }
 
 void MainWindow::ChangeOptions(const Options& options) {

@@ -55,6 +55,7 @@ class MainWindow : public QMainWindow {
   void AddMenuItems(QMenu* menu, const std::vector<ui::MenuItem>& items);
   void ConnectCommands();
   void ConnectOptions();
+  void ConnectCardMotion();
   void OnTriggered(const QString& name, void (MainWindow::*handler)());
   void SyncMenus();
   void SyncChecks();

@@ -1,7 +1,9 @@
 // Cards in motion on the table: a drawn and a played card slide to where
 // the rules put them, a new deal mid-slide leaves nothing behind, nothing
-// moves at the fastest speed or when turned off.
+// moves at the fastest speed or with the option off, and the option is
+// kept in the per-user store.
 
+#include <QAction>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -9,9 +11,11 @@
 #include <QTest>
 
 #include "flow/play_card.h"
+#include "platform/user_store.h"
 #include "rules/deal.h"
 #include "rules/draw.h"
 #include "rules/silent_host.h"
+#include "table/main_window.h"
 #include "table/table_transform.h"
 #include "table/table_widget.h"
 #include "widgets/program_folder.h"
@@ -110,6 +114,7 @@ class CardMotionTest : public QObject {
   void aDrawnAndAPlayedCardSlideToTheRulesPlaces();
   void aNewDealMidSlideLeavesEveryCardWhereTheRulesSay();
   void atTheFastestSpeedOrOffTheScreenNothingMoves();
+  void theMenuItemTurnsTheMotionOffAndIsKept();
 
  private:
   QTemporaryDir store_;
@@ -195,6 +200,28 @@ void CardMotionTest::atTheFastestSpeedOrOffTheScreenNothingMoves() {
   t.widget.cardMotion().AllowOffscreen(true);
   t.DrawForTheUser();
   QVERIFY(t.Moving());
+}
+
+void CardMotionTest::theMenuItemTurnsTheMotionOffAndIsKept() {
+  QTemporaryDir dir;
+  {
+    zunpa::qt::MainWindow window(zunpa::testing::MakeProgramFolder(dir));
+    QAction* item = window.action("mneMOTION");
+    zunpa::qt::CardAnimator& motion = window.table().cardMotion();
+    motion.AllowOffscreen(true);
+    QVERIFY(item->isChecked());
+    QVERIFY(motion.On(1));
+    item->trigger();
+    QVERIFY(!item->isChecked());
+    QVERIFY(!motion.On(1));
+    QVERIFY(!zunpa::qt::CardMotionSetting());
+  }
+  zunpa::qt::MainWindow again(zunpa::testing::MakeProgramFolder(dir));
+  QVERIFY(!again.action("mneMOTION")->isChecked());
+  QVERIFY(!again.table().cardMotion().wanted());
+  again.action("mneMOTION")->trigger();
+  QVERIFY(again.action("mneMOTION")->isChecked());
+  QVERIFY(zunpa::qt::CardMotionSetting());
 }
 
 QTEST_MAIN(CardMotionTest)
