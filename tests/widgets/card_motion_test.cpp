@@ -1,14 +1,16 @@
 // Cards in motion on the table: a drawn and a played card slide to where
-// the rules put them, a new deal mid-slide leaves nothing behind, nothing
-// moves at the fastest speed or with the option off, and the option is
-// kept in the per-user store.
+// the rules put them, a new deal mid-slide or a modal window leaves nothing
+// behind, nothing moves at the fastest speed or with the option off, and
+// the option is kept in the per-user store.
 
 #include <QAction>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "flow/play_card.h"
 #include "platform/user_store.h"
@@ -18,10 +20,13 @@
 #include "table/main_window.h"
 #include "table/table_transform.h"
 #include "table/table_widget.h"
+#include "widgets/modal_answerer.h"
 #include "widgets/program_folder.h"
+#include "widgets/table_player.h"
 
 using zunpa::Game;
 using zunpa::kCardsInPack;
+using zunpa::qt::MainWindow;
 using zunpa::qt::TableWidget;
 
 namespace {
@@ -85,14 +90,18 @@ struct Table {
 
 // Every card shows exactly where and as the rules have it, hidden ones
 // not at all.
-bool AllAtRest(const Table& t) {
-  const auto frame = t.widget.cardMotion().Frame();
+bool AllAtRest(const zunpa::qt::CardAnimator& motion, const zunpa::DisplayModel& display) {
+  const auto frame = motion.Frame();
   for (int i = 0; i < kCardsInPack; ++i) {
-    const zunpa::CardPicture& c = t.game.display.cards[i];
+    const zunpa::CardPicture& c = display.cards[i];
     const zunpa::ui::ShownCard rest{c.visible, c.faceUp, c.left, c.top, false};
     if (c.visible ? frame[i] != rest : frame[i].visible) return false;
   }
   return true;
+}
+
+bool AllAtRest(const Table& t) {
+  return AllAtRest(t.widget.cardMotion(), t.game.display);
 }
 
 // What the window last put on the screen, frame by frame, against the
@@ -113,6 +122,7 @@ class CardMotionTest : public QObject {
   void init() { QSettings("ZunpaS", "ZunpaS").remove("View"); }
   void aDrawnAndAPlayedCardSlideToTheRulesPlaces();
   void aNewDealMidSlideLeavesEveryCardWhereTheRulesSay();
+  void aModalWindowEndsTheSlidesUnderIt();
   void atTheFastestSpeedOrOffTheScreenNothingMoves();
   void theMenuItemTurnsTheMotionOffAndIsKept();
 
@@ -187,6 +197,21 @@ void CardMotionTest::aNewDealMidSlideLeavesEveryCardWhereTheRulesSay() {
   QVERIFY(ScreenShowsTheTable(t.widget));
 }
 
+void CardMotionTest::aModalWindowEndsTheSlidesUnderIt() {
+  Table t;
+  QVERIFY(QTest::qWaitForWindowExposed(&t.widget));
+  t.Deal();
+  QVERIFY(t.Moving());
+  bool atRestUnderTheBox = false;
+  QTimer::singleShot(60, [&] {
+    atRestUnderTheBox = AllAtRest(t) && t.Still() && ScreenShowsTheTable(t.widget);
+    QApplication::activeModalWidget()->close();
+  });
+  QMessageBox box(QMessageBox::Information, "ズンパＳ", "山札がなくなったのでシャッフルします");
+  box.exec();
+  QVERIFY(atRestUnderTheBox);
+}
+
 void CardMotionTest::atTheFastestSpeedOrOffTheScreenNothingMoves() {
   Table t;
   t.game.options.SpeedIndex = 0;
@@ -208,18 +233,39 @@ void CardMotionTest::atTheFastestSpeedOrOffTheScreenNothingMoves() {
 void CardMotionTest::theMenuItemTurnsTheMotionOffAndIsKept() {
   QTemporaryDir dir;
   {
-    zunpa::qt::MainWindow window(zunpa::testing::MakeProgramFolder(dir));
+    MainWindow window(zunpa::testing::MakeProgramFolder(dir));
+    zunpa::testing::ModalAnswerer answerer;
     QAction* item = window.action("mneMOTION");
     zunpa::qt::CardAnimator& motion = window.table().cardMotion();
+    const zunpa::DisplayModel& display = window.session().game().display;
     motion.AllowOffscreen(true);
     QVERIFY(item->isChecked());
-    QVERIFY(motion.On(1));
+    window.show();
+    window.StartUp();
+    // A deal of its own, the same at every run.
+    window.session().game().random.SetClockDriven(false);
+    window.session().game().random.Seed(20261209);
+    window.action("flgSOKUDO0")->trigger();
+    window.action("mneNEW")->trigger();
+    QVERIFY(zunpa::testing::PlayUntil(window, [&] { return zunpa::testing::UserToMove(window); }));
+    QVERIFY(!motion.Moving());  // dealt and played at 特急
+    window.action("flgSOKUDO1")->trigger();
+    zunpa::testing::MakeTheUsersMove(window);
+    QVERIFY(motion.Moving());
+    QTRY_VERIFY_WITH_TIMEOUT(!motion.Ticking(), 2000);
+    QVERIFY(AllAtRest(motion, display));
+
     item->trigger();
     QVERIFY(!item->isChecked());
-    QVERIFY(!motion.On(1));
     QVERIFY(!zunpa::qt::CardMotionSetting());
+    QVERIFY(zunpa::testing::PlayUntil(window, [&] { return zunpa::testing::UserToMove(window); }));
+    zunpa::testing::MakeTheUsersMove(window);
+    QVERIFY(!motion.Moving());
+    QVERIFY(AllAtRest(motion, display));
+    window.close();
   }
-  zunpa::qt::MainWindow again(zunpa::testing::MakeProgramFolder(dir));
+  // The next window starts as the last one was left.
+  MainWindow again(zunpa::testing::MakeProgramFolder(dir));
   QVERIFY(!again.action("mneMOTION")->isChecked());
   QVERIFY(!again.table().cardMotion().wanted());
   again.action("mneMOTION")->trigger();
