@@ -27,6 +27,8 @@ class CardAnimator {
   bool wanted() const { return wanted_; }
   // Cards keep still on the offscreen platform unless this allows them.
   void AllowOffscreen(bool allow) { offscreenAllowed_ = allow; }
+  // Slower slides, for a test to watch them under any load.
+  void SetSlideMilliseconds(double milliseconds) { plan_.SetSlideMilliseconds(milliseconds); }
   // Whether cards slide at this speed index: never at the fastest.
   bool On(int speedIndex) const;
 

@@ -39,7 +39,7 @@ ShownCard CardMotion::Shown(int index, double now) const {
   const Slide& slide = slides_[index];
   if (!card.visible) return {};
   if (!Runs(slide, now)) return {true, card.faceUp, card.left, card.top, false};
-  const double e = EaseOutCubic((now - slide.start) / kSlideMilliseconds);
+  const double e = EaseOutCubic((now - slide.start) / slideMilliseconds_);
   const auto along = [e](int from, int to) { return from + int(std::lround((to - from) * e)); };
   return {true, slide.fromFaceUp, along(slide.fromLeft, card.left), along(slide.fromTop, card.top), true};
 }

@@ -35,6 +35,8 @@ struct TwipsRect {
 class CardMotion {
  public:
   using Cards = std::array<CardPicture, kCardsInPack>;
+  // How long a slide takes; running slides follow at once.
+  void SetSlideMilliseconds(double milliseconds) { slideMilliseconds_ = milliseconds; }
 
   // The rules' cards at `now`. A card whose place changed slides there from
   // where it shows at this moment, mid-slide or at rest; a card that comes
@@ -63,8 +65,9 @@ class CardMotion {
     double start = 0;
   };
   void Retarget(int index, const CardPicture& next, double now);
-  bool Runs(const Slide& slide, double now) const { return slide.active && now < slide.start + kSlideMilliseconds; }
+  bool Runs(const Slide& slide, double now) const { return slide.active && now < slide.start + slideMilliseconds_; }
 
+  double slideMilliseconds_ = kSlideMilliseconds;
   Cards targets_{};  // the rules' cards last taken
   std::array<Slide, kCardsInPack> slides_{};
   bool taken_ = false;

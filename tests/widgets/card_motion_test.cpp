@@ -40,13 +40,17 @@ class TableHost : public zunpa::SilentHost {
   }
 };
 
+// Slides long enough that a loaded machine still sees them under way.
+constexpr double kSlowSlide = 1000;
+
 // A table on the screen at one and a half times its layout size, with a
-// seeded round dealt and its slides ended.
+// seeded game.
 struct Table {
   Table() {
     widget.SetProgramFolder(ZUNPA_PROGRAM_DIR);
     widget.resize(zunpa::qt::TableTransform::LayoutPixels(zunpa::qt::kTableTwips) * 3 / 2);
     widget.cardMotion().AllowOffscreen(true);
+    widget.cardMotion().SetSlideMilliseconds(kSlowSlide);
     game.options.CardSound = game.options.Sound = false;
     game.random.Seed(20261209);
     widget.SetGame(game);
@@ -142,25 +146,28 @@ void CardMotionTest::aDrawnAndAPlayedCardSlideToTheRulesPlaces() {
   QVERIFY(QTest::qWaitForWindowExposed(&t.widget));
   t.Deal();
   QVERIFY(t.Moving());  // dealt from the stock
-  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 2000);
+  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 10000);
   QVERIFY(AllAtRest(t));
 
   const int drawn = t.DrawForTheUser();
   const zunpa::ui::ShownCard leaving = t.Shown(drawn);
+  // On its way from the stock down to the user's row, however late this
+  // looks; it turns over in the hand.
   QVERIFY(leaving.moving);
-  QCOMPARE(leaving.left, zunpa::kStockLeft);
-  QVERIFY(!leaving.faceUp);  // it turns over in the hand
-  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 2000);
+  QVERIFY(leaving.top >= zunpa::kStockTop && leaving.top <= zunpa::kRowTop[3]);
+  QVERIFY(!leaving.faceUp);
+  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 10000);
   QVERIFY(AllAtRest(t));
   QCOMPARE(t.Shown(drawn).top, zunpa::kRowTop[3]);
   QVERIFY(t.Shown(drawn).faceUp);
   QVERIFY(ScreenShowsTheTable(t.widget));
 
   const int played = t.PlayTheUsersFirstCard();
-  QVERIFY(t.Shown(played).moving);
-  QCOMPARE(t.Shown(played).top, zunpa::kRowTop[3]);
+  const zunpa::ui::ShownCard rising = t.Shown(played);
+  QVERIFY(rising.moving);
+  QVERIFY(rising.top >= zunpa::kPileTop && rising.top <= zunpa::kRowTop[3]);
   const int paints = t.widget.paints();
-  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 2000);
+  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 10000);
   QVERIFY(t.widget.paints() > paints + 2);  // frames, not a jump
   QVERIFY(AllAtRest(t));
   QCOMPARE(t.Shown(played).left, zunpa::kPileLeft);
@@ -172,7 +179,7 @@ void CardMotionTest::aNewDealMidSlideLeavesEveryCardWhereTheRulesSay() {
   Table t;
   QVERIFY(QTest::qWaitForWindowExposed(&t.widget));
   t.Deal();
-  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 2000);
+  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 10000);
   t.PlayTheUsersFirstCard();
   t.DrawForTheUser();
   QTest::qWait(60);
@@ -184,7 +191,7 @@ void CardMotionTest::aNewDealMidSlideLeavesEveryCardWhereTheRulesSay() {
   const auto frame = t.widget.cardMotion().Frame();
   for (int i = 0; i < kCardsInPack; ++i)
     QCOMPARE(frame[i].visible, t.game.display.cards[i].visible);
-  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 2000);
+  QTRY_VERIFY_WITH_TIMEOUT(t.Still(), 10000);
   QVERIFY(AllAtRest(t));
   QVERIFY(ScreenShowsTheTable(t.widget));
 
@@ -239,6 +246,7 @@ void CardMotionTest::theMenuItemTurnsTheMotionOffAndIsKept() {
     zunpa::qt::CardAnimator& motion = window.table().cardMotion();
     const zunpa::DisplayModel& display = window.session().game().display;
     motion.AllowOffscreen(true);
+    motion.SetSlideMilliseconds(kSlowSlide);
     QVERIFY(item->isChecked());
     window.show();
     window.StartUp();
@@ -252,7 +260,7 @@ void CardMotionTest::theMenuItemTurnsTheMotionOffAndIsKept() {
     window.action("flgSOKUDO1")->trigger();
     zunpa::testing::MakeTheUsersMove(window);
     QVERIFY(motion.Moving());
-    QTRY_VERIFY_WITH_TIMEOUT(!motion.Ticking(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!motion.Ticking(), 10000);
     QVERIFY(AllAtRest(motion, display));
 
     item->trigger();
