@@ -6,7 +6,11 @@
 //   click      processor time from the user's click to the user's next
 //              move at the fastest speed with sounds off (milliseconds),
 //              and table repaints per computer move
-// Usage: zunpa-window-bench start|idle|click [rounds]
+//   slide      one full paint of the table while the user's card slides
+//              to the pile (milliseconds), and the processor time of each
+//              frame the slide paints by itself, at the window's own size
+//              or at `scale` times the table's layout size
+// Usage: zunpa-window-bench start|idle|click [rounds] | slide [slides [scale]]
 
 #include <sys/resource.h>
 #include <time.h>
@@ -17,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QMenuBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,6 +91,12 @@ double CpuPercentOver(int milliseconds) {
   return 100 * (ProcessCpuSeconds() - cpu) / (double(clock.elapsed()) / 1000);
 }
 
+// Idle is measured once the last card has arrived.
+void WaitForTheCards(MainWindow& window) {
+  while (window.table().cardMotion().Ticking())
+    QTest::qWait(5);
+}
+
 int Idle(const QString& folder) {
   MainWindow window(folder);
   zunpa::testing::ModalAnswerer answerer;
@@ -94,10 +105,12 @@ int Idle(const QString& folder) {
   window.action("mneNEW")->trigger();
   zunpa::testing::PlayUntil(window, [&] { return zunpa::testing::UserToMove(window); });
   answerer.Stop();
+  WaitForTheCards(window);
   const double atUsersTurn = CpuPercentOver(3000);
   window.action("flgSOKUDO3")->trigger();  // two seconds before each computer move
   zunpa::testing::MakeTheUsersMove(window);
   QTest::qWait(100);
+  WaitForTheCards(window);
   const double duringPause = window.stepPending() ? CpuPercentOver(1500) : -1;
   std::printf("idle_user_turn_cpu_percent %.2f idle_computer_pause_cpu_percent %.2f\n", atUsersTurn, duringPause);
   return 0;
@@ -135,6 +148,58 @@ int Click(const QString& folder, int rounds) {
   return 0;
 }
 
+double Percentile(std::vector<double> values, double q) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[size_t(q * double(values.size() - 1))];
+}
+
+// At the speed after the fastest, so the cards move and the computer does
+// not keep the bench waiting long.
+int Slide(const QString& folder, int slides, double scale) {
+  MainWindow window(folder);
+  zunpa::testing::ModalAnswerer answerer;
+  if (scale > 0) {
+    const QSize layout = window.table().minimumSizeHint() * scale;
+    window.resize(layout.width(), layout.height() + window.menuBar()->sizeHint().height());
+  }
+  window.show();
+  window.StartUp();
+  window.action("flgSOKUDO1")->trigger();
+  if (window.action("mneSOUND")->isChecked()) window.action("mneSOUND")->trigger();
+  if (window.action("mneSOUNDC")->isChecked()) window.action("mneSOUNDC")->trigger();
+  zunpa::qt::TableWidget& table = window.table();
+  table.cardMotion().AllowOffscreen(true);
+  window.action("mneNEW")->trigger();
+  std::vector<double> fullPaintMs, frameCpuMs, framesPerSlide;
+  while (int(fullPaintMs.size()) < slides) {
+    zunpa::testing::PlayUntil(window, [&] { return zunpa::testing::UserToMove(window); });
+    WaitForTheCards(window);
+    zunpa::testing::MakeTheUsersMove(window);
+    if (!table.cardMotion().Moving()) continue;
+    QElapsedTimer clock;
+    clock.start();
+    table.repaint();
+    fullPaintMs.push_back(double(clock.nsecsElapsed()) / 1e6);
+    const int paints = table.paints();
+    const double cpu = ThreadCpuSeconds();
+    while (table.cardMotion().Ticking())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const int frames = std::max(1, table.paints() - paints);
+    frameCpuMs.push_back((ThreadCpuSeconds() - cpu) * 1000 / frames);
+    framesPerSlide.push_back(frames);
+  }
+  const QSize size = table.size();
+  std::printf(
+      "slide_full_paint_ms median %.2f p90 %.2f; slide_frame_cpu_ms median %.2f p90 %.2f; frames_per_slide median "
+      "%.0f; over %d slides at %dx%d px, %s\n",
+      Percentile(fullPaintMs, 0.5), Percentile(fullPaintMs, 0.9), Percentile(frameCpuMs, 0.5),
+      Percentile(frameCpuMs, 0.9), Percentile(framesPerSlide, 0.5), slides, size.width(), size.height(),
+      qPrintable(QGuiApplication::platformName()));
+  std::fflush(stdout);
+  window.close();
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,6 +213,7 @@ int main(int argc, char** argv) {
   if (mode == "start") return Start(dir.path());
   if (mode == "idle") return Idle(dir.path());
   if (mode == "click") return Click(dir.path(), argc > 2 ? std::atoi(argv[2]) : 20);
-  std::fprintf(stderr, "usage: zunpa-window-bench start|idle|click [rounds]\n");
+  if (mode == "slide") return Slide(dir.path(), argc > 2 ? std::atoi(argv[2]) : 20, argc > 3 ? std::atof(argv[3]) : 0);
+  std::fprintf(stderr, "usage: zunpa-window-bench start|idle|click [rounds] | slide [slides [scale]]\n");
   return 2;
 }

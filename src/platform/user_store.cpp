@@ -11,20 +11,23 @@ namespace {
 
 constexpr const char* kSavedNumberKey = "Game/savedNumber";
 constexpr const char* kLogPanelKey = "View/logPanel";
+constexpr const char* kCardMotionKey = "View/cardMotion";
+
+QSettings Store() {
+  return QSettings(QSettings::UserScope, "ZunpaS", "ZunpaS");
+}
 
 }  // namespace
 
 bool ScoreTableInFrontSetting() {
-  QSettings store(QSettings::UserScope, "ZunpaS", "ZunpaS");
-  const QVariant value = store.value("Options/temae");
+  const QVariant value = Store().value("Options/temae");
   if (!value.isValid()) return ui::StoredFlagOrTrue(std::nullopt);
   const std::string text = value.toString().toStdString();
   return ui::StoredFlagOrTrue(text);
 }
 
 std::optional<std::uint64_t> SavedGameNumber() {
-  QSettings store(QSettings::UserScope, "ZunpaS", "ZunpaS");
-  const QVariant value = store.value(kSavedNumberKey);
+  const QVariant value = Store().value(kSavedNumberKey);
   if (!value.isValid()) return std::nullopt;
   const auto read = ui::ReadGameNumber(value.toString().toStdString());
   if (const auto* number = std::get_if<std::uint64_t>(&read)) return *number;
@@ -41,13 +44,19 @@ void KeepSavedGameNumber(std::optional<std::uint64_t> number) {
 }
 
 bool LogPanelSetting() {
-  QSettings store(QSettings::UserScope, "ZunpaS", "ZunpaS");
-  return store.value(kLogPanelKey, false).toBool();
+  return Store().value(kLogPanelKey, false).toBool();
 }
 
 void KeepLogPanelSetting(bool shown) {
-  QSettings store(QSettings::UserScope, "ZunpaS", "ZunpaS");
-  store.setValue(kLogPanelKey, shown);
+  Store().setValue(kLogPanelKey, shown);
+}
+
+bool CardMotionSetting() {
+  return Store().value(kCardMotionKey, true).toBool();
+}
+
+void StoreCardMotionSetting(bool on) {
+  Store().setValue(kCardMotionKey, on);
 }
 
 }  // namespace zunpa::qt

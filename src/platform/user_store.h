@@ -21,5 +21,9 @@ void KeepSavedGameNumber(std::optional<std::uint64_t> number);
 // the user first shows it.
 bool LogPanelSetting();
 void KeepLogPanelSetting(bool shown);
+// "View/cardMotion": whether cards slide to their places. Absent counts as
+// true.
+bool CardMotionSetting();
+void StoreCardMotionSetting(bool on);
 
 }  // namespace zunpa::qt

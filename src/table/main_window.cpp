@@ -85,6 +85,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   ConnectCommands();
   ConnectOptions();
   BuildLog();
+  ConnectCardMotion();
   SyncMenus();
   SyncChecks();
 
@@ -225,6 +226,20 @@ void MainWindow::OpenLog(bool resizable) {
   const int room = screen ? screen->availableGeometry().width() - frameGeometry().width() : panelWidth;
   logGrowth_ = std::clamp(room, 0, panelWidth);
   resize(width() + logGrowth_, height());
+}
+
+// Card motion is the window's own choice, kept in the per-user store; the
+// check mark shows what the table does.
+void MainWindow::ConnectCardMotion() {
+  QAction* item = actions_.value("mneMOTION");
+  CardAnimator& motion = table_->cardMotion();
+  motion.SetWanted(CardMotionSetting());
+  item->setChecked(motion.wanted());
+  connect(item, &QAction::triggered, this, [item, &motion] {
+    motion.SetWanted(!motion.wanted());
+    item->setChecked(motion.wanted());
+    StoreCardMotionSetting(motion.wanted());
+  });
 }
 
 void MainWindow::ChangeOptions(const Options& options) {

@@ -66,6 +66,7 @@ class MainWindow : public QMainWindow {
   // panel so the table keeps its size.
   void ShowLog(bool shown);
   void OpenLog(bool resizable);
+  void ConnectCardMotion();
   void OnTriggered(const QString& name, void (MainWindow::*handler)());
   void SyncMenus();
   void SyncChecks();

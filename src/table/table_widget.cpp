@@ -44,7 +44,8 @@ void SetColourIfChanged(QLabel* label, unsigned rgb) {
 
 }  // namespace
 
-TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
+TableWidget::TableWidget(QWidget* parent)
+    : QWidget(parent), motion_(*this, [this](std::optional<ui::TwipsRect> area) { RepaintCards(area); }) {
   setObjectName("table");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
@@ -136,8 +137,17 @@ void TableWidget::Sync() {
   SyncCentre();
   SyncLists();
   SyncFocus();
+  motion_.Take(game_->display.cards, game_->options.SpeedIndex);
   paintPending_ = true;
   update();
+}
+
+// A frame of the slides repaints only the ground they cover.
+void TableWidget::RepaintCards(std::optional<ui::TwipsRect> area) {
+  if (!area) return update();
+  constexpr int kRoundingPixels = 2;
+  update(transform_.ToPixels(area->left, area->top, area->right - area->left, area->bottom - area->top)
+             .adjusted(-kRoundingPixels, -kRoundingPixels, kRoundingPixels, kRoundingPixels));
 }
 
 void TableWidget::PaintNowIfPending() {
@@ -324,12 +334,18 @@ void TableWidget::PaintPictures(QPainter& painter) {
   std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
     return std::tie(a.z, a.kind, a.index) < std::tie(b.z, b.kind, b.index);
   });
+  // The rules bring a card to the front as it leaves for the pile or a
+  // hand, so the model's order keeps a moving card on top and nothing
+  // changes places as it arrives. A card at rest shows the model itself.
+  const auto frame = motion_.Frame();
   for (const Item& item : items) {
     if (item.kind == 0) {
       const int suit = item.index / 13 + 1, rank = item.index % 13 + 1;
       const CardPicture& p = d.cards[item.index];
-      PaintPicture(painter, Text(ui::CardPictureFile(d, suit, rank)), p.left, p.top, ui::kPictureWidth,
-                   ui::kPictureHeight);
+      const ui::ShownCard& shown = frame[item.index];
+      const bool sliding = shown.visible && shown.moving;
+      PaintPicture(painter, Text(ui::CardPictureFile(suit, rank, sliding ? shown.faceUp : p.faceUp)),
+                   sliding ? shown.left : p.left, sliding ? shown.top : p.top, ui::kPictureWidth, ui::kPictureHeight);
     } else {
       const Picture& p = d.suitMarkers[item.index];
       PaintPicture(painter, QString::fromUtf8(ui::SuitMarkerFile(item.index).data()), p.left, p.top, ui::kPictureWidth,

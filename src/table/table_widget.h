@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "rules/game.h"
+#include "table/card_animator.h"
 #include "table/picture_cache.h"
 #include "table/table_transform.h"
 #include "ui_logic/key_focus.h"
@@ -41,6 +42,9 @@ class TableWidget : public QWidget {
   QPoint GlobalOfTwips(int x, int y) const;
   int paints() const { return paints_; }
   int scalings() const { return pictures_.scalings(); }
+  // Cards slide to their new places; the main window's option turns it off.
+  CardAnimator& cardMotion() { return motion_; }
+  const CardAnimator& cardMotion() const { return motion_; }
 
   // Keyboard play: the stop the focus ring is on (shown once a key moved
   // it), and the hint's mark until the table changes.
@@ -82,6 +86,7 @@ class TableWidget : public QWidget {
   void SyncCentre();
   void SyncLists();
   void PlaceWidgets();
+  void RepaintCards(std::optional<ui::TwipsRect> area);
   void PaintPictures(class QPainter& painter);
   void PaintMarkers(QPainter& painter);
   void PaintPicture(QPainter& painter, const QString& file, int left, int top, int width, int height);
@@ -95,6 +100,7 @@ class TableWidget : public QWidget {
 
   const Game* game_ = nullptr;
   PictureCache pictures_;
+  CardAnimator motion_;
   TableTransform transform_;
   std::vector<PlacedLabel> labels_;
   std::array<QLabel*, kSeats> names_{}, standings_{}, totals_{}, lastPoints_{}, zunpaRecords_{}, wins_{};

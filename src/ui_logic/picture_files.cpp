@@ -9,7 +9,11 @@ std::string FaceFileName(int suit, int rank) {
 }
 
 std::string CardPictureFile(const DisplayModel& display, int suit, int rank) {
-  return display.Card(suit, rank).faceUp ? FaceFileName(suit, rank) : std::string(kBackFile);
+  return CardPictureFile(suit, rank, display.Card(suit, rank).faceUp);
+}
+
+std::string CardPictureFile(int suit, int rank, bool faceUp) {
+  return faceUp ? FaceFileName(suit, rank) : std::string(kBackFile);
 }
 
 std::string_view SuitMarkerFile(int index) {

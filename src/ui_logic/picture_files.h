@@ -14,6 +14,7 @@ inline constexpr std::string_view kBackFile = "ura.bmp";
 std::string FaceFileName(int suit, int rank);
 // What a card's picture shows now: its face or the back.
 std::string CardPictureFile(const DisplayModel& display, int suit, int rank);
+std::string CardPictureFile(int suit, int rank, bool faceUp);
 // CngTemp(index), index 0..3 for spade .. diamond.
 std::string_view SuitMarkerFile(int index);
 // imgARROW: down for the normal order, up when reversed.

@@ -1,6 +1,7 @@
 // Pictures of the game's windows for looking at: plays a game at the
 // fastest speed and saves each window the first time it comes up, the
-// table at moments worth seeing, and the table at 1× and 2×.
+// table at moments worth seeing, and the table at 1× and 2×, at rest and
+// with a card sliding.
 // Usage: zunpa-shots <folder for the PNGs> [2 for a 2× screen]
 // Under Xvfb (the xcb platform) the balloon is taken from the screen.
 
@@ -90,6 +91,31 @@ void OpenFromTheMenu(MainWindow& window, const char* item) {
   window.action(item)->trigger();
 }
 
+// Slides 40 ms in, about half way along: the user's card on its way to
+// the pile at 1× and 2×, a computer's move, and a deal.
+void ShootSlides(MainWindow& window, Shooter& shots, QSize layout) {
+  window.table().cardMotion().AllowOffscreen(true);
+  window.action("flgSOKUDO1")->trigger();
+  const auto still = [&] { return zunpa::testing::UserToMove(window) && !window.table().cardMotion().Ticking(); };
+  for (int scale : {1, 2}) {
+    window.resize(layout.width() * scale, layout.height() * scale + window.menuBar()->height());
+    zunpa::testing::PlayUntil(window, still);
+    QTest::qWait(50);
+    zunpa::testing::MakeTheUsersMove(window);
+    QTest::qWait(40);
+    if (scale == 2) shots.Screen("screen-slide-2x");
+    shots.Window(QString("table-slide-%1x").arg(scale), &window);
+  }
+  zunpa::testing::PlayUntil(window, [&] { return window.table().cardMotion().Ticking() && !still(); });
+  QTest::qWait(40);
+  shots.Window("table-computer-move-2x", &window);
+  zunpa::testing::PlayUntil(window, still);
+  window.action("mneNEW")->trigger();
+  zunpa::testing::PlayUntil(window, [&] { return window.table().cardMotion().Ticking(); });
+  QTest::qWait(40);
+  shots.Window("table-deal-2x", &window);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -155,5 +181,6 @@ int main(int argc, char** argv) {
   window.resize(layout.width(), layout.height() + window.menuBar()->height());
   QTest::qWait(50);
   shots.Window("table-focus-hint-1x", &window);
+  ShootSlides(window, shots, layout);
   return 0;
 }
