@@ -11,9 +11,9 @@ int Clamp(int v, int low, int high) {
   return std::max(low, std::min(v, high));
 }
 
-// The room on one side of the anchor, within the screen.
-Box RoomOnSide(const BesideRequest& q, int side) {
-  const Box& a = q.anchor;
+// The room on one side of `around`, within the screen.
+Box RoomOnSide(const BesideRequest& q, const Box& around, int side) {
+  const Box& a = around;
   const Box& s = q.screen;
   switch (side) {
     case 0:
@@ -28,9 +28,9 @@ Box RoomOnSide(const BesideRequest& q, int side) {
 }
 
 // The window in that room, as near the anchor as it goes: level with its
-// top beside it, centred on it above or below.
-std::optional<Box> FitOnSide(const BesideRequest& q, int side) {
-  const Box room = RoomOnSide(q, side);
+// top beside, centred on it above or below.
+std::optional<Box> FitOnSide(const BesideRequest& q, const Box& around, int side) {
+  const Box room = RoomOnSide(q, around, side);
   const int width = std::min(q.width, room.width), height = std::min(q.height, room.height);
   if (width < q.minWidth || height < q.minHeight || width <= 0 || height <= 0) return std::nullopt;
   const Box& a = q.anchor;
@@ -46,7 +46,12 @@ std::optional<Box> FitOnSide(const BesideRequest& q, int side) {
 }
 
 bool LeavesFree(const BesideRequest& q, const Box& box) {
-  return std::none_of(q.keepFree.begin(), q.keepFree.end(), [&](const Box& k) { return box.Overlaps(k); });
+  return !box.Overlaps(q.anchor) &&
+         std::none_of(q.keepFree.begin(), q.keepFree.end(), [&](const Box& k) { return box.Overlaps(k); });
+}
+
+bool WholeAndFree(const BesideRequest& q, const std::optional<Box>& fit) {
+  return fit && fit->width == q.width && fit->height == q.height && LeavesFree(q, *fit);
 }
 
 }  // namespace
@@ -58,9 +63,13 @@ bool Box::Overlaps(const Box& o) const {
 Box PlaceBeside(const BesideRequest& q) {
   std::array<std::optional<Box>, 4> fits;
   for (int side = 0; side < 4; ++side)
-    fits[side] = FitOnSide(q, side);
+    fits[side] = FitOnSide(q, q.anchor, side);
   for (const auto& fit : fits)
-    if (fit && fit->width == q.width && fit->height == q.height && LeavesFree(q, *fit)) return *fit;
+    if (WholeAndFree(q, fit)) return *fit;
+  // Past a window to be left free, still level with the anchor.
+  for (const Box& k : q.keepFree)
+    for (int side = 0; side < 4; ++side)
+      if (const auto fit = FitOnSide(q, k, side); WholeAndFree(q, fit)) return *fit;
   std::optional<Box> best;
   for (const auto& fit : fits)
     if (fit && (!best || fit->width * fit->height > best->width * best->height)) best = fit;

@@ -26,9 +26,10 @@ struct BesideRequest {
 };
 
 // Right of the anchor, else left, below or above: the first side where the
-// whole window fits and leaves every kept-free window alone; else the
-// side with the most room for at least the minimum size; else the wanted
-// size at the right, held on the screen.
+// whole window fits and leaves every kept-free window alone; else the same
+// sides of each kept-free window in turn; else the side of the anchor with
+// the most room for at least the minimum size; else the wanted size at the
+// right, held on the screen.
 Box PlaceBeside(const BesideRequest& request);
 
 }  // namespace zunpa::ui

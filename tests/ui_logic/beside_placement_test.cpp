@@ -41,6 +41,14 @@ TEST(PlaceBeside, LeavesTheKeptWindowsFree) {
   EXPECT_EQ(box.width, 600);
 }
 
+TEST(PlaceBeside, StepsPastAKeptWindowWhenNoSideOfTheAnchorIsFree) {
+  // The standings in the middle of the table, the score table at the
+  // table's right edge: the chart goes right of the score table.
+  BesideRequest q = Request({300, 200, 250, 170});
+  q.keepFree = {{700, 150, 180, 410}};
+  EXPECT_EQ(PlaceBeside(q), (Box{888, 200, 600, 400}));
+}
+
 TEST(PlaceBeside, ShrinksToTheLargestRoomAndStaysOnTheScreen) {
   BesideRequest q = Request({250, 200, 300, 200});
   q.screen = {0, 0, 800, 600};
