@@ -1,10 +1,15 @@
 #include "ui_logic/beside_placement.h"
 
 #include <algorithm>
-#include <array>
+#include <functional>
 #include <optional>
 
 namespace zunpa::ui {
+
+bool Box::Overlaps(const Box& o) const {
+  return left < o.Right() && o.left < Right() && top < o.Bottom() && o.top < Bottom();
+}
+
 namespace {
 
 int Clamp(int v, int low, int high) {
@@ -50,30 +55,27 @@ bool LeavesFree(const BesideRequest& q, const Box& box) {
          std::none_of(q.keepFree.begin(), q.keepFree.end(), [&](const Box& k) { return box.Overlaps(k); });
 }
 
-bool WholeAndFree(const BesideRequest& q, const std::optional<Box>& fit) {
-  return fit && fit->width == q.width && fit->height == q.height && LeavesFree(q, *fit);
+std::optional<Box> Largest(const std::vector<std::optional<Box>>& fits, const std::function<bool(const Box&)>& ok) {
+  std::optional<Box> best;
+  for (const auto& fit : fits)
+    if (fit && ok(*fit) && (!best || fit->width * fit->height > best->width * best->height)) best = fit;
+  return best;
 }
 
 }  // namespace
 
-bool Box::Overlaps(const Box& o) const {
-  return left < o.Right() && o.left < Right() && top < o.Bottom() && o.top < Bottom();
-}
-
 Box PlaceBeside(const BesideRequest& q) {
-  std::array<std::optional<Box>, 4> fits;
+  // The anchor's four sides first, then those of each window kept free.
+  std::vector<std::optional<Box>> fits;
   for (int side = 0; side < 4; ++side)
-    fits[side] = FitOnSide(q, q.anchor, side);
-  for (const auto& fit : fits)
-    if (WholeAndFree(q, fit)) return *fit;
-  // Past a window to be left free, still level with the anchor.
+    fits.push_back(FitOnSide(q, q.anchor, side));
   for (const Box& k : q.keepFree)
     for (int side = 0; side < 4; ++side)
-      if (const auto fit = FitOnSide(q, k, side); WholeAndFree(q, fit)) return *fit;
-  std::optional<Box> best;
+      fits.push_back(FitOnSide(q, k, side));
   for (const auto& fit : fits)
-    if (fit && (!best || fit->width * fit->height > best->width * best->height)) best = fit;
-  if (best) return *best;
+    if (fit && fit->width == q.width && fit->height == q.height && LeavesFree(q, *fit)) return *fit;
+  if (auto best = Largest(fits, [&](const Box& b) { return LeavesFree(q, b); })) return *best;
+  if (auto best = Largest(fits, [&](const Box& b) { return !b.Overlaps(q.anchor); })) return *best;
   const Box& s = q.screen;
   return {Clamp(q.anchor.Right() + q.gap, s.left, s.Right() - q.width),
           Clamp(q.anchor.top, s.top, s.Bottom() - q.height), q.width, q.height};

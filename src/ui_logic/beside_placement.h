@@ -25,10 +25,11 @@ struct BesideRequest {
   int gap = 8;
 };
 
-// Right of the anchor, else left, below or above: the first side where the
-// whole window fits and leaves every kept-free window alone; else the same
-// sides of each kept-free window in turn; else the side of the anchor with
-// the most room for at least the minimum size; else the wanted size at the
+// Right of the anchor, else left, below or above, and then the same sides
+// of each kept-free window: the first place where the whole window fits
+// and covers neither the anchor nor a kept-free window. Else, shrunk to no
+// less than the minimum size, the largest such place; else the largest
+// that leaves only the anchor free; else the wanted size at the anchor's
 // right, held on the screen.
 Box PlaceBeside(const BesideRequest& request);
 

@@ -49,6 +49,17 @@ TEST(PlaceBeside, StepsPastAKeptWindowWhenNoSideOfTheAnchorIsFree) {
   EXPECT_EQ(PlaceBeside(q), (Box{888, 200, 600, 400}));
 }
 
+TEST(PlaceBeside, ShrinksRatherThanCoverAKeptWindow) {
+  // A small screen: the whole window fits only over the score table.
+  BesideRequest q = Request({190, 180, 250, 170});
+  q.screen = {0, 0, 960, 540};
+  q.keepFree = {{510, 100, 176, 440}};
+  q.minWidth = 240;
+  EXPECT_EQ(PlaceBeside(q), (Box{694, 140, 266, 400}));
+  q.minWidth = 300;  // too narrow there: the score table is covered
+  EXPECT_EQ(PlaceBeside(q), (Box{448, 140, 512, 400}));
+}
+
 TEST(PlaceBeside, ShrinksToTheLargestRoomAndStaysOnTheScreen) {
   BesideRequest q = Request({250, 200, 300, 200});
   q.screen = {0, 0, 800, 600};
