@@ -41,7 +41,7 @@ void DrawChartSymbol(QPainter& p, ChartSymbol symbol, QPointF c, qreal r, const 
       break;
     case ChartSymbol::Halved:
     case ChartSymbol::Doubled:
-      FillOutlined(p, Triangle(c, r * 1.1, symbol == ChartSymbol::Halved), colour, ground);
+      FillOutlined(p, Triangle(c, r * 1.35, symbol == ChartSymbol::Halved), colour, ground);
       break;
     case ChartSymbol::ZunpaWin:
       FillOutlined(p, Star(c, r), colour, ground);

@@ -105,9 +105,10 @@ void PaintTotalsAxis(QPainter& p, const Frame& f, const QFontMetricsF& small) {
 }
 
 void PaintRoundsAxis(QPainter& p, const Frame& f, const QFontMetricsF& small) {
-  // Every round is numbered where there is room, else every second or fifth.
+  // Every round is numbered where there is room, else every second, fifth
+  // or tenth.
   const qreal needed = small.horizontalAdvance("20") + 6;
-  int every = 1;
+  int every = 10;
   for (int candidate : {1, 2, 5})
     if (f.RoundWidth() * candidate >= needed) {
       every = candidate;
@@ -117,7 +118,7 @@ void PaintRoundsAxis(QPainter& p, const Frame& f, const QFontMetricsF& small) {
     const qreal x = f.X(round);
     p.setPen(QPen(kGrid, 1));
     p.drawLine(QPointF(x, f.plot.bottom()), QPointF(x, f.plot.bottom() + 4));
-    if (round % every != 0 && round != 1) continue;
+    if (round % every != 0) continue;
     p.setPen(kFaintInk);
     p.drawText(QRectF(x - 20, f.plot.bottom() + 5, 40, small.height()), Qt::AlignHCenter | Qt::AlignTop,
                QString::number(round));
