@@ -159,6 +159,7 @@ void MainWindow::ConnectCommands() {
   OnTriggered("mnuCSET", &MainWindow::EditCardRoles);
   OnTriggered("mnuCHAR", &MainWindow::ShowCharacters);
   OnTriggered("mneKEIKA", &MainWindow::ShowScoreTable);
+  connect(actions_.value("mneCHART"), &QAction::triggered, this, [this] { host_->ShowScoreChart(); });
   OnTriggered("mneMOKUJI", &MainWindow::ShowHelp);
   OnTriggered("mneVER", &MainWindow::ShowAbout);
   OnTriggered("mneHINT", &MainWindow::ShowHint);

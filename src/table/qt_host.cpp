@@ -80,12 +80,25 @@ void QtHost::Wait(double seconds) {
 void QtHost::DisplayChanged() {
   table_.Sync();
   if (scoreTable_ && game_) scoreTable_->Refresh(game_->display.sheet);
+  if (scoreChart_ && game_) scoreChart_->Refresh(game_->display.sheet);
   if (displayListener_) displayListener_();
 }
 
 void QtHost::ShowScoreTable(bool activate) {
   if (!scoreTable_) scoreTable_ = new ScoreTableWindow(&main_);
   if (game_) scoreTable_->ShowSheet(game_->display.sheet, activate);
+}
+
+void QtHost::ShowScoreChart() {
+  if (!scoreChart_) scoreChart_ = new ScoreChartWindow(&main_);
+  scoreChart_->ShowSheet(game_ ? game_->display.sheet : ScoreSheet{}, {scoreTable_});
+}
+
+// The whole game's chart stands beside the final standings, clear of them
+// and of the score table.
+void QtHost::ShowScoreChartBeside(const QWidget* standings) {
+  if (!scoreChart_) scoreChart_ = new ScoreChartWindow(&main_);
+  scoreChart_->ShowBeside(game_ ? game_->display.sheet : ScoreSheet{}, standings, {scoreTable_});
 }
 
 void QtHost::ShowScoreSheet() {
@@ -109,7 +122,13 @@ void QtHost::ShowRoundResult(const RoundResult& result) {
 
 void QtHost::ShowFinalResult(const FinalResult& result) {
   table_.PaintNowIfPending();
-  RunFinalResult(&main_, result);
+  FinalResultDialog dialog(&main_, result);
+  // Once the dialog has its place, the first thing its loop does.
+  QTimer::singleShot(0, &dialog, [this, &dialog] {
+    ShowScoreChartBeside(&dialog);
+    dialog.activateWindow();
+  });
+  dialog.exec();
 }
 
 std::optional<std::string> QtHost::EnterName(const std::string& message, const std::string& preset) {

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <functional>
 
+#include "dialogs/score_chart_window.h"
 #include "dialogs/score_table_window.h"
 #include "rules/game.h"
 #include "rules/host.h"
@@ -32,6 +33,8 @@ class QtHost : public Host {
   ScoreTableWindow* scoreTable() const { return scoreTable_; }
   Balloon* balloon() const { return balloon_; }
   void ShowScoreTable(bool activate = true);
+  ScoreChartWindow* scoreChart() const { return scoreChart_; }
+  void ShowScoreChart();
 
   Answer ShowMessage(const Message& message) override;
   void Pause(double seconds) override;
@@ -50,6 +53,7 @@ class QtHost : public Host {
  private:
   void Wait(double seconds);
   void ShowBalloon(const Announcement& announcement);
+  void ShowScoreChartBeside(const QWidget* standings);
 
   QWidget& main_;
   TableWidget& table_;
@@ -57,6 +61,7 @@ class QtHost : public Host {
   const Game* game_ = nullptr;
   Balloon* balloon_;
   QPointer<ScoreTableWindow> scoreTable_;
+  QPointer<ScoreChartWindow> scoreChart_;
   QEventLoop* waiting_ = nullptr;
   std::function<void()> displayListener_;
 };

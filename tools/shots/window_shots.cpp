@@ -1,7 +1,8 @@
 // Pictures of the game's windows for looking at: plays a game at the
 // fastest speed and saves each window the first time it comes up, the
-// table at moments worth seeing, and the table at 1× and 2×, at rest and
-// with a card sliding.
+// table at moments worth seeing, the score chart in mid-game and after
+// the whole game, and the table at 1× and 2×, at rest and with a card
+// sliding.
 // Usage: zunpa-shots <folder for the PNGs> [2 for a 2× screen]
 // Under Xvfb (the xcb platform) the balloon is taken from the screen.
 
@@ -20,6 +21,8 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "dialogs/score_chart_widget.h"
+#include "dialogs/score_chart_window.h"
 #include "platform/japanese_font.h"
 #include "table/balloon.h"
 #include "table/main_window.h"
@@ -116,6 +119,18 @@ void ShootSlides(MainWindow& window, Shooter& shots, QSize layout) {
   shots.Window("table-deal-2x", &window);
 }
 
+// The chart at the window's own ratio, and drawn at twice it.
+void ShootTheChart(MainWindow& window, Shooter& shots, const QString& name) {
+  zunpa::qt::ScoreChartWindow* chart = window.host().scoreChart();
+  if (!chart) return;
+  shots.Window(name, chart);
+  QWidget* picture = chart->chart();
+  QPixmap twice(picture->size() * 2);
+  twice.setDevicePixelRatio(2);
+  picture->render(&twice);
+  shots.Save(name + "-2x", twice);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -142,6 +157,11 @@ int main(int argc, char** argv) {
   answerer.OnDialog([&](QWidget* dialog) {
     shots.Window(dialog->objectName(), dialog);
     if (dialog->objectName() == "frmTEN" && window.session().game().round.RoundNo == 5) ShootTheLog(window, shots);
+    if (dialog->objectName() == "frmRESULT") {
+      // The standings paint before the screen is taken.
+      QTest::qWait(200);
+      shots.Screen("result-with-chart-screen");
+    }
     if (dialog->objectName() == "frmTEN" && window.host().scoreTable())
       shots.Window("frmHYOU-round" + QString::number(window.session().game().round.RoundNo),
                    window.host().scoreTable());
@@ -154,7 +174,12 @@ int main(int argc, char** argv) {
   window.action("flgSOKUDO0")->trigger();
   window.action("mneNEW")->trigger();
   const zunpa::Game& game = window.session().game();
+  OpenFromTheMenu(window, "mneCHART");
+  ShootTheChart(window, shots, "frmGRAPH-start");
+  zunpa::testing::PlayUntil(window, [&] { return game.round.RoundNo >= 6 && zunpa::testing::UserToMove(window); });
+  ShootTheChart(window, shots, "frmGRAPH-midgame");
   zunpa::testing::PlayUntil(window, [&] { return shots.Has("frmRESULT") && !window.session().Busy(); });
+  ShootTheChart(window, shots, "frmGRAPH-final");
   if (window.host().scoreTable()) shots.Window("frmHYOU-final", window.host().scoreTable());
   // The next game by its number, its first turn at the layout's size and
   // at twice it; the title bar carries the number.
