@@ -79,14 +79,20 @@ void WatchTheTable(MainWindow& window, Shooter& shots, QTimer& watch) {
 
 // 経過 opened beside the table while a round's result is up, for one
 // picture, then closed again.
-void ShootTheLog(MainWindow& window, Shooter& shots) {
-  static bool taken = false;  // the wait below lets the answerer call again
-  if (taken) return;
-  taken = true;
+// 経過 beside the table at a round's result, at 1× and 2×.
+void ShootTheLog(MainWindow& window, Shooter& shots, const QString& name) {
+  static QSet<QString> taken;  // the waits below let the answerer call again
+  if (taken.contains(name)) return;
+  taken.insert(name);
   QAction* log = window.action("mneLOG");
   log->trigger();
   QTest::qWait(50);
-  shots.Window("table-log", &window);
+  shots.Window(name, &window);
+  const QSize before = window.size();
+  window.resize(before * 2);
+  QTest::qWait(50);
+  shots.Window(name + "-2x", &window);
+  window.resize(before);
   log->trigger();
 }
 
@@ -156,7 +162,9 @@ int main(int argc, char** argv) {
   zunpa::testing::ModalAnswerer answerer;
   answerer.OnDialog([&](QWidget* dialog) {
     shots.Window(dialog->objectName(), dialog);
-    if (dialog->objectName() == "frmTEN" && window.session().game().round.RoundNo == 5) ShootTheLog(window, shots);
+    const zunpa::RoundState& round = window.session().game().round;
+    if (dialog->objectName() == "frmTEN" && round.RoundNo == 5) ShootTheLog(window, shots, "table-log");
+    if (dialog->objectName() == "frmTEN" && round.ZunpaSeat1 != 0) ShootTheLog(window, shots, "table-log-zunpa");
     if (dialog->objectName() == "frmRESULT") {
       // The standings paint before the screen is taken.
       QTest::qWait(200);
