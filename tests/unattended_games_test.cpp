@@ -9,6 +9,7 @@
 #include "flow/new_game.h"
 #include "flow/seat_names.h"
 #include "flow/turn_cycle.h"
+#include "random_user_host.h"
 #include "rules/deal.h"
 #include "rules/play_observer.h"
 #include "scoring/points.h"
@@ -109,33 +110,7 @@ TEST(UnattendedGames, TwoThousandSeededGamesKeepEveryRule) {
   EXPECT_LT(checker.highestStack - checker.lowestStack, 16u * 1024);
 }
 
-// A user who clicks at random, answers at random and picks random suits.
-class RandomUser : public ScriptedHost {
- public:
-  explicit RandomUser(unsigned seed) : rng_(seed) { strict = false; }
-  Answer ShowMessage(const zunpa::Message& m) override {
-    if (m.buttons == Buttons::YesNo) answers.push_back(rng_() % 2 ? Answer::Yes : Answer::No);
-    const Answer a = ScriptedHost::ShowMessage(m);
-    events.clear();
-    return a;
-  }
-  SuitChoice ChooseSuit(const SuitChoice& suggestion) override {
-    return {static_cast<int>(rng_() % 4), suggestion.autoDetect};
-  }
-  void Act(Game& g) {
-    const Hand& hand = g.round.HandOf(4);
-    if (hand.empty() || rng_() % 4 == 0) {
-      PressDraw(g);
-    } else {
-      const int code = hand[static_cast<int>(rng_() % hand.size())];
-      ClickCard(g, SuitOfCode(code), RankOfCode(code));
-    }
-    RunSteps(g);
-  }
-
- private:
-  std::mt19937 rng_;
-};
+using zunpa::testing::RandomUser;
 
 TEST(UnattendedGames, GamesWithARandomUserKeepEveryRule) {
   for (unsigned n = 0; n < 100; ++n) {

@@ -17,6 +17,7 @@
 #include "flow/new_game.h"
 #include "flow/seat_names.h"
 #include "flow/turn_cycle.h"
+#include "random_user_host.h"
 #include "rules/deal.h"
 #include "rules/draw.h"
 #include "table_builder.h"
@@ -292,34 +293,7 @@ TEST_F(GameLogTest, AContinuedGameStartsAFreshLog) {
   EXPECT_EQ(log.entries()[1].kind, LogKind::Round);
 }
 
-// A user who clicks, answers and picks suits at random.
-class RandomUser : public ScriptedHost {
- public:
-  explicit RandomUser(unsigned seed) : rng_(seed) { strict = false; }
-  Answer ShowMessage(const zunpa::Message& m) override {
-    if (m.buttons == Buttons::YesNo) answers.push_back(rng_() % 2 ? Answer::Yes : Answer::No);
-    const Answer a = ScriptedHost::ShowMessage(m);
-    events.clear();
-    return a;
-  }
-  SuitChoice ChooseSuit(const SuitChoice& suggestion) override {
-    return {static_cast<int>(rng_() % 4), suggestion.autoDetect};
-  }
-  void Act(Game& g) {
-    events.clear();
-    const Hand& hand = g.round.HandOf(4);
-    if (hand.empty() || rng_() % 4 == 0) {
-      PressDraw(g);
-    } else {
-      const int code = hand[static_cast<int>(rng_() % hand.size())];
-      ClickCard(g, SuitOfCode(code), RankOfCode(code));
-    }
-    RunSteps(g);
-  }
-
- private:
-  std::mt19937 rng_;
-};
+using zunpa::testing::RandomUser;
 
 // Every card a line names is in the user's hand or lies face up on the
 // table when the line is written, or the round is over and every hand is
