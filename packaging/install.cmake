@@ -9,7 +9,7 @@
 # folder on its first run.
 
 include(GNUInstallDirs)
-set(ZUNPA_SCREENSHOT_URL "https://zunpas.github.io/ZunpaS/table.png")
+set(ZUNPA_SCREENSHOT_URL "https://zunpas.github.io/ZunpaS/table-mid-round.png")
 set(ZUNPA_RELEASE_DATE 2026-12-09)
 set(ZUNPA_MAINTAINER "ZunpaS maintainers <maintainers@zunpas.example>")
 set(ZUNPA_SHARE_DIR ${CMAKE_INSTALL_DATADIR}/zunpas)
