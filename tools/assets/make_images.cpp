@@ -47,7 +47,7 @@ bool WriteDesktopIcons(const QString& folder) {
   const QImage icon = ProgramIcon();
   bool ok = true;
   for (int size : {16, 32, 48, 64, 128, 256}) {
-    const QImage scaled = icon.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QImage scaled = icon.scaledToWidth(size, Qt::SmoothTransformation);  // the drawing is square
     ok = scaled.save(QString("%1/zunpas-%2.png").arg(folder).arg(size), "PNG") && ok;
   }
   return ok;
