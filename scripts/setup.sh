@@ -5,8 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${1:-build}"
 
+# The last line checks the install: the Debian package, its menu entry and
+# metainfo.
 packages=(build-essential cmake googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev qt6-base-dev
-          qt6-multimedia-dev libqt6multimedia6 fonts-ipafont-gothic fonts-dejavu-core espeak-ng clang-format)
+          qt6-multimedia-dev libqt6multimedia6 fonts-ipafont-gothic fonts-dejavu-core espeak-ng clang-format
+          dpkg-dev desktop-file-utils appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,5 @@
 #include "dialogs/about_dialog.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
@@ -52,8 +51,8 @@ AboutDialog::AboutDialog(QWidget* mainWindow, const QString& programFolder) : QD
   CentreOn(this, mainWindow);
 }
 
-void RunAbout(QWidget* mainWindow) {
-  AboutDialog dialog(mainWindow, QCoreApplication::applicationDirPath());
+void RunAbout(QWidget* mainWindow, const QString& programFolder) {
+  AboutDialog dialog(mainWindow, programFolder);
   dialog.exec();
 }
 

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace zunpa::qt {
 
-void RunAbout(QWidget* mainWindow);
+void RunAbout(QWidget* mainWindow, const QString& programFolder);
 
 class AboutDialog : public QDialog {
   Q_OBJECT

@@ -100,7 +100,7 @@ HighScoreCells CellsOfRow(std::string_view row) {
 }
 
 void LoadHighScores(Game& g) {
-  if (!FileExistsExactly(g.files.AppDir, std::string(kHighScoreFile))) {
+  if (!FileExistsExactly(g.files.DataFolder(), std::string(kHighScoreFile))) {
     // No file yet: the default rows. Rows already in hand (a write that
     // failed earlier) are kept rather than lost.
     const auto empty = [](const std::string& row) { return row.empty(); };
@@ -112,7 +112,7 @@ void LoadHighScores(Game& g) {
     WriteHighScores(g);
     return;
   }
-  const auto bytes = ReadBoundedFile(PathInFolder(g.files.AppDir, kHighScoreFile));
+  const auto bytes = ReadBoundedFile(PathInFolder(g.files.DataFolder(), kHighScoreFile));
   const HighScoresRead read = bytes ? ParseHighScores(*bytes) : HighScoresRead{{}, true};
   for (std::size_t i = 0; i < read.rows.size(); ++i)
     g.files.HiScoreRows[i] = read.rows[i];
@@ -121,7 +121,7 @@ void LoadHighScores(Game& g) {
 
 bool WriteHighScores(const Game& g) {
   const auto bytes = EncodeCp932Lines(HighScoreLines(g.files.HiScoreRows));
-  return bytes && WriteFileAtomically(PathInFolder(g.files.AppDir, kHighScoreFile), *bytes);
+  return bytes && WriteFileAtomically(PathInFolder(g.files.DataFolder(), kHighScoreFile), *bytes);
 }
 
 std::string TodayYyMmDd() {

@@ -48,8 +48,8 @@ std::vector<std::string> RecordsLines(const Records& records) {
 
 void LoadRecords(Game& g) {
   g.records = Records{};
-  if (!FileExistsExactly(g.files.AppDir, std::string(kRecordsFile))) return;
-  const auto bytes = ReadBoundedFile(PathInFolder(g.files.AppDir, kRecordsFile));
+  if (!FileExistsExactly(g.files.DataFolder(), std::string(kRecordsFile))) return;
+  const auto bytes = ReadBoundedFile(PathInFolder(g.files.DataFolder(), kRecordsFile));
   const RecordsRead read = bytes ? ParseRecords(*bytes) : RecordsRead{Records{}, true};
   g.records = read.records;
   if (read.fault) Inform(g, kReadFault);
@@ -57,7 +57,7 @@ void LoadRecords(Game& g) {
 
 bool WriteRecords(const Game& g) {
   const auto bytes = EncodeCp932Lines(RecordsLines(g.records));
-  return bytes && WriteFileAtomically(PathInFolder(g.files.AppDir, kRecordsFile), *bytes);
+  return bytes && WriteFileAtomically(PathInFolder(g.files.DataFolder(), kRecordsFile), *bytes);
 }
 
 }  // namespace zunpa

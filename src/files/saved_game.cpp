@@ -158,7 +158,7 @@ SavedGame SavedGameOf(const Game& g) {
 
 bool WriteSavedGame(const Game& g) {
   const auto bytes = EncodeCp932Lines(SavedGameLines(SavedGameOf(g)));
-  return bytes && WriteFileAtomically(PathInFolder(g.files.AppDir, kSavedGameFile), *bytes);
+  return bytes && WriteFileAtomically(PathInFolder(g.files.DataFolder(), kSavedGameFile), *bytes);
 }
 
 bool SaveGame(Game& g) {
@@ -175,8 +175,8 @@ bool SaveGame(Game& g) {
 void ContinueGame(Game& g, std::optional<std::uint64_t> number) {
   if (Ask(g, "前回保存時のつづきからはじめます。", Buttons::OkCancel) != Answer::Ok) return;
   std::optional<SavedGame> saved;
-  if (FileExistsExactly(g.files.AppDir, std::string(kSavedGameFile)))
-    if (const auto bytes = ReadBoundedFile(PathInFolder(g.files.AppDir, kSavedGameFile)))
+  if (FileExistsExactly(g.files.DataFolder(), std::string(kSavedGameFile)))
+    if (const auto bytes = ReadBoundedFile(PathInFolder(g.files.DataFolder(), kSavedGameFile)))
       saved = ParseSavedGame(*bytes);
   if (!saved) {
     Inform(g, "ファイルがありません！");

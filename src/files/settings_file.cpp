@@ -69,7 +69,7 @@ Settings SettingsOf(const Game& g) {
 }
 
 void LoadSettings(Game& g) {
-  if (!FileExistsExactly(g.files.AppDir, std::string(kSettingsFile))) {
+  if (!FileExistsExactly(g.files.DataFolder(), std::string(kSettingsFile))) {
     Settings defaults;
     defaults.options.Sound = g.files.SoundFilesPresent;
     ApplyOptions(g, defaults);
@@ -82,7 +82,7 @@ void LoadSettings(Game& g) {
   start.names = {};
   start.humanSex = 0;
   start.options.SuitAutoDetect = false;
-  const auto bytes = ReadBoundedFile(PathInFolder(g.files.AppDir, kSettingsFile));
+  const auto bytes = ReadBoundedFile(PathInFolder(g.files.DataFolder(), kSettingsFile));
   const SettingsRead read = bytes ? ParseSettings(*bytes, start) : SettingsRead{start, 0, true};
   if (read.fault) {
     // The option menus keep their start-up states; what was read before the
@@ -98,7 +98,7 @@ void LoadSettings(Game& g) {
 
 bool WriteSettings(const Game& g) {
   const auto bytes = EncodeCp932Lines(SettingsLines(SettingsOf(g)));
-  return bytes && WriteFileAtomically(PathInFolder(g.files.AppDir, kSettingsFile), *bytes);
+  return bytes && WriteFileAtomically(PathInFolder(g.files.DataFolder(), kSettingsFile), *bytes);
 }
 
 }  // namespace zunpa

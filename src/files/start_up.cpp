@@ -27,11 +27,11 @@ void StartUp(Game& g) {
   g.options = Options{};  // the option menus' start-up states
   ResetTable(g);
 
-  RemoveInterruptedWrites(g.files.AppDir, {kSettingsFile, kRecordsFile, kHighScoreFile, kSavedGameFile});
+  RemoveInterruptedWrites(g.files.DataFolder(), {kSettingsFile, kRecordsFile, kHighScoreFile, kSavedGameFile});
   LoadRecords(g);
   CheckSoundFiles(g);
   LoadSettings(g);
-  g.display.continueEnabled = FileExistsExactly(g.files.AppDir, std::string(kSavedGameFile));
+  g.display.continueEnabled = FileExistsExactly(g.files.DataFolder(), std::string(kSavedGameFile));
   g.round.NextStarter = kNewGame;
 }
 

@@ -18,7 +18,7 @@ inline constexpr std::array<std::string_view, 42> kSoundFiles = {
     "rev_n.wav",   "skip_f.wav",  "skip_m.wav",     "skip_n.wav",  "spade_f.wav", "spade_m.wav", "spade_n.wav"};
 
 void CheckSoundFiles(Game& g);
-// Start-up, once AppDir is set: records, sound files, settings, and whether
+// Start-up, once AppDir and DataDir are set: records, sound files, settings, and whether
 // a saved game can be continued. No game starts by itself.
 void StartUp(Game& g);
 // Exit: writes the settings and the records. False when a write failed and

@@ -21,9 +21,13 @@ namespace zunpa {
 class PlayObserver;
 class ProgramFolder;
 
-// The program folder and what the game keeps in it.
+// The program folder, and where the game keeps its data files.
 struct FilesState {
+  // Pictures, sounds and the manual; read only.
   std::string AppDir = ".";
+  // The four data files; empty for the program folder itself.
+  std::string DataDir;
+  const std::string& DataFolder() const { return DataDir.empty() ? AppDir : DataDir; }
   // The data files kept there; none for a table without files.
   ProgramFolder* folder = nullptr;
   // A records write during play failed: the records on disk are behind

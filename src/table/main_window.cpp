@@ -16,6 +16,7 @@
 #include "dialogs/help_window.h"
 #include "files/data_files.h"
 #include "files/start_up.h"
+#include "platform/game_folders.h"
 #include "platform/message_box.h"
 #include "platform/sound_player.h"
 #include "platform/user_store.h"
@@ -62,6 +63,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   // clock); the clock stays behind anything dealt without one.
   game.random.SetClockDriven(true);
   game.files.AppDir = folder_.toStdString();
+  game.files.DataDir = DataFolderFor(folder_).toStdString();
   game.files.SoundOutputPresent = sound_->HasOutput();
   table_->SetGame(game);
   host_->SetGame(game);
@@ -376,7 +378,7 @@ void MainWindow::ShowHelp() {
 }
 
 void MainWindow::ShowAbout() {
-  Between([this] { RunAbout(this); });
+  Between([this] { RunAbout(this, folder_); });
 }
 
 // Exit and the close box: settings and records are written first. Inside

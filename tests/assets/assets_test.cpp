@@ -62,6 +62,11 @@ TEST(ProgramFolder, PicturesLoadAtTheirSizes) {
     EXPECT_GE(arrow.width(), 82);  // at least twice the 41-pixel arrow
   }
   EXPECT_EQ(QImage(kFolder + "/zunpas.ico", "ICO").size(), QSize(256, 256));
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    const QImage icon(QString("%1/zunpas-%2.png").arg(kFolder).arg(size), "PNG");
+    EXPECT_EQ(icon.size(), QSize(size, size)) << "the desktop icon of " << size << " px";
+    EXPECT_TRUE(icon.hasAlphaChannel()) << size;
+  }
 }
 
 TEST(ProgramFolder, FacesDiffer) {
@@ -95,7 +100,7 @@ TEST(Generators, DrawTheSameBytesTwice) {
   for (const QTemporaryDir* dir : {&first, &second})
     ASSERT_EQ(QProcess::execute(QStringLiteral(ZUNPA_IMAGES_TOOL), {dir->path()}), 0);
   const QStringList files = QDir(first.path()).entryList(QDir::Files);
-  EXPECT_EQ(files.size(), 61);
+  EXPECT_EQ(files.size(), 67);  // 57 card pictures, 2 arrows, the icon as .ico, .png and at 6 sizes
   for (const QString& f : files)
     EXPECT_EQ(Bytes(first.path() + "/" + f), Bytes(second.path() + "/" + f)) << f.toStdString();
 }

@@ -1,5 +1,5 @@
 // Writes the table's pictures into the program folder.
-// Usage: zunpa-images FOLDER            the 57 card pictures, arrows and icon
+// Usage: zunpa-images FOLDER            the 57 card pictures, arrows and icons
 //        zunpa-images --contact-sheet FILE.png   all 57 at 100 % and 200 %
 
 #include <QGuiApplication>
@@ -41,6 +41,18 @@ std::vector<Named> CardPictures() {
   return out;
 }
 
+// The desktop's menu wants the icon at each of its sizes; smaller ones are
+// scaled down from the full drawing.
+bool WriteDesktopIcons(const QString& folder) {
+  const QImage icon = ProgramIcon();
+  bool ok = true;
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    const QImage scaled = icon.scaledToWidth(size, Qt::SmoothTransformation);  // the drawing is square
+    ok = scaled.save(QString("%1/zunpas-%2.png").arg(folder).arg(size), "PNG") && ok;
+  }
+  return ok;
+}
+
 bool WriteFolder(const QString& folder) {
   bool ok = true;
   for (const Named& n : CardPictures())
@@ -49,7 +61,7 @@ bool WriteFolder(const QString& folder) {
   ok = Arrow(true).save(folder + "/ArrowUp.ICO", "ICO") && ok;
   ok = ProgramIcon().save(folder + "/zunpas.ico", "ICO") && ok;
   ok = ProgramIcon().save(folder + "/zunpas.png", "PNG") && ok;
-  return ok;
+  return WriteDesktopIcons(folder) && ok;
 }
 
 // Thirteen to a row, each suit a row, then the back and the markers; first

@@ -1,0 +1,36 @@
+#include "platform/game_folders.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace zunpa::qt {
+
+QString ProgramFolderBeside(const QString& executableFolder) {
+  const QString installed = QDir(executableFolder).filePath("../share/zunpas");
+  if (QFileInfo(QDir(installed).filePath("ura.bmp")).isFile()) return QDir::cleanPath(installed);
+  return executableFolder;
+}
+
+bool FolderTakesWrites(const QString& folder) {
+  if (!QFileInfo(folder).isDir()) return false;
+  QTemporaryFile probe(QDir(folder).filePath(".write-probe-XXXXXX"));
+  return probe.open();
+}
+
+QString DataFolderFor(const QString& programFolder) {
+  return DataFolderFor(programFolder, FolderTakesWrites,
+                       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QString DataFolderFor(const QString& programFolder, const std::function<bool(const QString&)>& takesWrites,
+                      const QString& userFolder) {
+  if (takesWrites(programFolder)) return programFolder;
+  // Made here so that the first write finds it; if it cannot be made, the
+  // writes fail with the game's own messages.
+  QDir().mkpath(userFolder);
+  return userFolder;
+}
+
+}  // namespace zunpa::qt
