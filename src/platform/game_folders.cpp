@@ -1,5 +1,6 @@
 #include "platform/game_folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -19,9 +20,23 @@ bool FolderTakesWrites(const QString& folder) {
   return probe.open();
 }
 
+namespace {
+
+// An installed game's folder belongs to the package manager: even where it
+// takes writes (for root), the data files do not go there.
+bool IsInstalledProgramFolder(const QString& folder) {
+  const QString executableFolder = QCoreApplication::applicationDirPath();
+  const QString installed = ProgramFolderBeside(executableFolder);
+  return installed != executableFolder && QDir::cleanPath(folder) == installed;
+}
+
+}  // namespace
+
 QString DataFolderFor(const QString& programFolder) {
-  return DataFolderFor(programFolder, FolderTakesWrites,
-                       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  const auto takesWrites = [](const QString& folder) {
+    return !IsInstalledProgramFolder(folder) && FolderTakesWrites(folder);
+  };
+  return DataFolderFor(programFolder, takesWrites, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 QString DataFolderFor(const QString& programFolder, const std::function<bool(const QString&)>& takesWrites,

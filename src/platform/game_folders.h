@@ -17,8 +17,8 @@ QString ProgramFolderBeside(const QString& executableFolder);
 bool FolderTakesWrites(const QString& folder);
 
 // The data files stay in the program folder while it takes writes; an
-// installed, read-only one sends them to the user's data folder, which is
-// made when missing.
+// installed one (read-only, or the package manager's even for root) sends
+// them to the user's data folder, which is made when missing.
 QString DataFolderFor(const QString& programFolder);
 QString DataFolderFor(const QString& programFolder, const std::function<bool(const QString&)>& takesWrites,
                       const QString& userFolder);
