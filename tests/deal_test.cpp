@@ -4,6 +4,7 @@
 
 #include "flow/new_game.h"
 #include "flow/turn_cycle.h"
+#include "rules/rejection_shuffle.h"
 #include "table_builder.h"
 
 namespace zunpa::testing {
@@ -167,3 +168,35 @@ TEST_F(DealTest, NewGameAnnouncesTheRandomStarterAndDealsRoundOne) {
 
 }  // namespace
 }  // namespace zunpa::testing
+
+namespace zunpa {
+namespace {
+
+// The shuffle without branches on the cards takes and refuses exactly the
+// draws of a draw-again loop, with or without cards kept out.
+TEST(RejectionShuffle, DrawsAsTheDrawAgainLoopDoes) {
+  for (std::uint64_t seed = 0; seed < 300; ++seed) {
+    const std::uint64_t keptOut = seed % 3 == 0 ? 0 : (seed * 0x9e3779b97f4a7c15ULL) & ((std::uint64_t{1} << 52) - 1);
+    int free = 0;
+    for (int n = 0; n < kCardsInPack; ++n)
+      free += !(keptOut >> n & 1);
+    RandomSource a(seed), b(seed);
+    std::uint64_t placed = keptOut;
+    std::array<int, kCardsInPack> order{};
+    DrawUnplacedNumbers(a, placed, order, free);
+    std::uint64_t expectedPlaced = keptOut;
+    for (int i = 0; i < free; ++i) {
+      int n;
+      do
+        n = b.Below(kCardsInPack);
+      while (expectedPlaced & (std::uint64_t{1} << n));
+      expectedPlaced |= std::uint64_t{1} << n;
+      ASSERT_EQ(order[static_cast<std::size_t>(i)], n) << seed << " " << i;
+    }
+    EXPECT_EQ(placed, expectedPlaced);
+    EXPECT_EQ(a.Below(1000), b.Below(1000));  // the same number of draws taken
+  }
+}
+
+}  // namespace
+}  // namespace zunpa

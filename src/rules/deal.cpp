@@ -4,6 +4,7 @@
 
 #include "rules/notices.h"
 #include "rules/play_observer.h"
+#include "rules/rejection_shuffle.h"
 #include "rules/table_display.h"
 
 namespace zunpa {
@@ -32,18 +33,9 @@ void ShuffleAndDeal(Game& g) {
   RoundState& r = g.round;
   r.OutSeat = 0;
   g.random.Reseed(ReseedPoint::Deal, r.RoundNo);
-  // A random order of the 52 card numbers by rejection: a number already
-  // placed is drawn again.
   std::array<int, kCardsInPack> order{};
   std::uint64_t placed = 0;
-  for (int i = 0; i < kCardsInPack; ++i) {
-    int n;
-    do
-      n = g.random.Below(kCardsInPack);
-    while (placed & (std::uint64_t{1} << n));
-    placed |= std::uint64_t{1} << n;
-    order[i] = n;
-  }
+  DrawUnplacedNumbers(g.random, placed, order, kCardsInPack);
   for (Hand& h : r.hands)
     h.Clear();
   for (int i = 0; i < kSeats * kHandSize; ++i)

@@ -5,6 +5,7 @@
 #include "rules/flag_scope.h"
 #include "rules/notices.h"
 #include "rules/play_observer.h"
+#include "rules/rejection_shuffle.h"
 #include "rules/table_display.h"
 
 namespace zunpa {
@@ -77,13 +78,10 @@ bool Reshuffle(Game& g) {
   g.random.Reseed(ReseedPoint::Reshuffle, r.RoundNo);
   r.stock.StockCount = 0;
   std::uint64_t placed = keptOut;
+  std::array<int, kCardsInPack> order{};
+  DrawUnplacedNumbers(g.random, placed, order, free);
   for (int i = 0; i < free; ++i) {
-    int n;
-    do
-      n = g.random.Below(kCardsInPack);
-    while (placed & (std::uint64_t{1} << n));
-    placed |= std::uint64_t{1} << n;
-    const Card card = CardOfNumber(n);
+    const Card card = CardOfNumber(order[static_cast<std::size_t>(i)]);
     r.stock.Deck[r.stock.StockCount++] = card;
     if (g.watching) {
       CardPicture& picture = g.display.Card(card.suit, card.rank);
