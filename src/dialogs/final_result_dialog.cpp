@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include "dialogs/sheet_cell_style.h"
 #include "platform/twips.h"
@@ -69,8 +70,9 @@ FinalResultDialog::FinalResultDialog(QWidget* mainWindow, const FinalResult& res
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void RunFinalResult(QWidget* mainWindow, const FinalResult& result) {
+void RunFinalResult(QWidget* mainWindow, const FinalResult& result, const std::function<void(QDialog&)>& whenShown) {
   FinalResultDialog dialog(mainWindow, result);
+  if (whenShown) QTimer::singleShot(0, &dialog, [&] { whenShown(dialog); });
   dialog.exec();
 }
 

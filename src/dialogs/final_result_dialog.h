@@ -2,6 +2,7 @@
 // frmRESULT, "結果": the final standings of a game.
 
 #include <QDialog>
+#include <functional>
 
 #include "rules/host.h"
 
@@ -9,7 +10,9 @@ class QWidget;
 
 namespace zunpa::qt {
 
-void RunFinalResult(QWidget* mainWindow, const FinalResult& result);
+// `whenShown` runs first thing once the dialog has its place on screen.
+void RunFinalResult(QWidget* mainWindow, const FinalResult& result,
+                    const std::function<void(QDialog&)>& whenShown = {});
 
 class FinalResultDialog : public QDialog {
   Q_OBJECT

@@ -35,11 +35,10 @@ std::optional<std::uint64_t> SavedGameNumber() {
 }
 
 void KeepSavedGameNumber(std::optional<std::uint64_t> number) {
-  QSettings store(QSettings::UserScope, "ZunpaS", "ZunpaS");
   if (number) {
-    store.setValue(kSavedNumberKey, QString::number(*number));
+    Store().setValue(kSavedNumberKey, QString::number(*number));
   } else {
-    store.remove(kSavedNumberKey);
+    Store().remove(kSavedNumberKey);
   }
 }
 

@@ -89,16 +89,19 @@ void QtHost::ShowScoreTable(bool activate) {
   if (game_) scoreTable_->ShowSheet(game_->display.sheet, activate);
 }
 
-void QtHost::ShowScoreChart() {
+ScoreChartWindow& QtHost::Chart() {
   if (!scoreChart_) scoreChart_ = new ScoreChartWindow(&main_);
-  scoreChart_->ShowSheet(game_ ? game_->display.sheet : ScoreSheet{}, {scoreTable_});
+  return *scoreChart_;
+}
+
+void QtHost::ShowScoreChart() {
+  Chart().ShowSheet(game_ ? game_->display.sheet : ScoreSheet{}, {scoreTable_});
 }
 
 // The whole game's chart stands beside the final standings, clear of them
 // and of the score table.
 void QtHost::ShowScoreChartBeside(const QWidget* standings) {
-  if (!scoreChart_) scoreChart_ = new ScoreChartWindow(&main_);
-  scoreChart_->ShowBeside(game_ ? game_->display.sheet : ScoreSheet{}, standings, {scoreTable_});
+  Chart().ShowBeside(game_ ? game_->display.sheet : ScoreSheet{}, standings, {scoreTable_});
 }
 
 void QtHost::ShowScoreSheet() {
@@ -122,13 +125,10 @@ void QtHost::ShowRoundResult(const RoundResult& result) {
 
 void QtHost::ShowFinalResult(const FinalResult& result) {
   table_.PaintNowIfPending();
-  FinalResultDialog dialog(&main_, result);
-  // Once the dialog has its place, the first thing its loop does.
-  QTimer::singleShot(0, &dialog, [this, &dialog] {
+  RunFinalResult(&main_, result, [this](QDialog& dialog) {
     ShowScoreChartBeside(&dialog);
     dialog.activateWindow();
   });
-  dialog.exec();
 }
 
 std::optional<std::string> QtHost::EnterName(const std::string& message, const std::string& preset) {

@@ -53,6 +53,7 @@ class QtHost : public Host {
  private:
   void Wait(double seconds);
   void ShowBalloon(const Announcement& announcement);
+  ScoreChartWindow& Chart();
   void ShowScoreChartBeside(const QWidget* standings);
 
   QWidget& main_;

@@ -416,7 +416,7 @@ void TableWidget::SyncFocus() {
   stops_ = std::move(stops);
   const auto before = focus_;
   focus_ = ui::KeepFocus(stops_, focus_);
-  items_ = ui::TableItems(*game_);
+  items_.reset();
   if (focus_ != before && focusShown()) TellFocus();
 }
 
@@ -466,16 +466,23 @@ void TableWidget::ShowHint(std::optional<ui::FocusStop> hint) {
   update();
 }
 
+const std::vector<ui::TableItem>& TableWidget::items() const {
+  if (!items_) items_ = game_ ? ui::TableItems(*game_) : std::vector<ui::TableItem>();
+  return *items_;
+}
+
 int TableWidget::FocusedItem() const {
   if (!focus_ || focus_->draw) return -1;
-  for (int k = 0; k < int(items_.size()); ++k)
-    if (items_[std::size_t(k)].kind == ui::TableItem::UserCard && items_[std::size_t(k)].code == focus_->code) return k;
+  const std::vector<ui::TableItem>& all = items();
+  for (int k = 0; k < int(all.size()); ++k)
+    if (all[std::size_t(k)].kind == ui::TableItem::UserCard && all[std::size_t(k)].code == focus_->code) return k;
   return -1;
 }
 
 QString TableWidget::DescriptionOfItem(int item) const {
-  if (item < 0 || item >= int(items_.size())) return {};
-  const ui::TableItem& it = items_[std::size_t(item)];
+  const std::vector<ui::TableItem>& all = items();
+  if (item < 0 || item >= int(all.size())) return {};
+  const ui::TableItem& it = all[std::size_t(item)];
   QString text = Text(it.description);
   if (hint_ && !hint_->draw && it.kind == ui::TableItem::UserCard && hint_->code == it.code)
     text += text.isEmpty() ? "ヒント" : "、ヒント";

@@ -54,7 +54,8 @@ class TableWidget : public QWidget {
   std::optional<ui::FocusStop> hint() const { return hint_; }
 
   // What a screen reader is told of the pictures.
-  const std::vector<ui::TableItem>& items() const { return items_; }
+  // Built when a reader first asks after a change, not on every Sync.
+  const std::vector<ui::TableItem>& items() const;
   QString DescriptionOfItem(int item) const;
   int FocusedItem() const;
 
@@ -109,7 +110,7 @@ class TableWidget : public QWidget {
   QLabel* handTotal_ = nullptr;
   QPushButton* drawButton_ = nullptr;
   std::array<QListWidget*, 7> lists_{};
-  std::vector<ui::TableItem> items_;
+  mutable std::optional<std::vector<ui::TableItem>> items_;
   std::vector<ui::FocusStop> stops_;
   std::optional<ui::FocusStop> focus_;
   bool focusShown_ = false;
