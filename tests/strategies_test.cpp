@@ -22,7 +22,8 @@ struct Seat {
     log.Add(pileTop);
   }
   Move Choose(Character c) const {
-    SeatView view{1, hand, pileSuit, pileRank, log, {hand.size(), 5, 5, 5}, 0, Roles{}};
+    static const Roles kRoles;
+    const SeatView view{1, hand, pileSuit, pileRank, log, 0, kRoles};
     return ChooseMove(c, view);
   }
   int Plays(Character c) const {

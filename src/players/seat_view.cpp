@@ -6,10 +6,7 @@ namespace zunpa {
 
 SeatView ViewOfSeat(const Game& g, int seat) {
   const RoundState& r = g.round;
-  SeatView view{seat, r.HandOf(seat), r.PileSuit, r.PileRank, r.pileLog, {}, g.scores.standing[seat - 1], g.roles};
-  for (int s = 0; s < kSeats; ++s)
-    view.handCounts[s] = r.hands[s].size();
-  return view;
+  return {seat, r.HandOf(seat), r.PileSuit, r.PileRank, r.pileLog, g.scores.standing[seat - 1], g.roles};
 }
 
 }  // namespace zunpa

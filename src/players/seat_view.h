@@ -1,9 +1,7 @@
 #pragma once
 // What a computer seat may know when it decides: its own hand, the pile and
-// the pile log, how many cards the others hold, its standing and the card
-// roles. No other hand is reachable from here, so no character can cheat.
-
-#include <array>
+// the pile log, its standing and the card roles. No other hand is reachable
+// from here, so no character can cheat.
 
 #include "rules/hand.h"
 #include "rules/roles.h"
@@ -17,19 +15,22 @@ struct SeatView {
   int pileSuit = 0;
   int pileRank = 0;
   const PileLog& pileLog;
-  std::array<int, kSeats> handCounts{};
   int standing = 0;  // 1..4 once a round of the game is settled, 0 before
-  Roles roles;
+  const Roles& roles;
 };
 
-// The positions, in hand order, of the cards that may be played now.
+// The cards of the hand that may be played now, in hand order.
 struct Candidates {
-  std::array<unsigned char, kCardsInPack> positions;  // the first `count` are set
-  int count = 0;
-  int Code(const Hand& hand, int j) const { return hand[positions[j]]; }
+  CardSet cards = 0;
+  bool None() const { return cards == 0; }
+  bool Single() const { return cards != 0 && (cards & (cards - 1)) == 0; }
+  int Count() const { return CountCards(cards); }
+  int First() const { return CodeOfBit(LowestBit(cards)); }
 };
 
-Candidates ListCandidates(const Hand& hand, int pileSuit, int pileRank);
+inline Candidates ListCandidates(const Hand& hand, int pileSuit, int pileRank) {
+  return {hand.Cards() & (SuitSet(pileSuit) | RankSet(pileRank))};
+}
 
 struct Game;
 // What seat `seat` may know of the table.

@@ -1,116 +1,93 @@
 #include "players/strategies.h"
 
-#include <algorithm>
+#include <array>
 
 namespace zunpa {
 namespace {
 
-int RankTotalOfSuit(const Hand& hand, int suit) {
-  int total = 0;
-  for (int code : hand)
-    if (SuitOfCode(code) == suit) total += RankOfCode(code);
-  return total;
+constexpr int SuitOfBit(int bit) {
+  return bit / kRanksPerSuit + 1;
 }
 
-// Among equal ranks: does `candidate`'s suit beat `current`'s?
-bool SuitBeats(const Hand& hand, int candidate, int current) {
-  const int candidateSuit = SuitOfCode(candidate), currentSuit = SuitOfCode(current);
-  const int candidateCount = hand.CountOfSuit(candidateSuit), currentCount = hand.CountOfSuit(currentSuit);
+int FirstOf(CardSet cards) {
+  return cards != 0 ? CodeOfBit(LowestBit(cards)) : 0;
+}
+
+int LastOf(CardSet cards) {
+  return cards != 0 ? CodeOfBit(HighestBit(cards)) : 0;
+}
+
+// Among equal ranks: does a card of `candidateSuit` beat one of
+// `currentSuit`? The suit held more often wins, then the higher rank total.
+bool SuitBeats(const Hand& hand, int candidateSuit, int currentSuit) {
+  const CardSet candidate = hand.Cards() & SuitSet(candidateSuit), current = hand.Cards() & SuitSet(currentSuit);
+  const int candidateCount = CountCards(candidate), currentCount = CountCards(current);
   if (candidateCount != currentCount) return candidateCount > currentCount;
-  return RankTotalOfSuit(hand, candidateSuit) > RankTotalOfSuit(hand, currentSuit);
+  return RankTotal(candidate) > RankTotal(current);
 }
 
-int FirstOfRank(const Hand& hand, const Candidates& candidates, int rank) {
-  for (int j = 0; j < candidates.count; ++j)
-    if (RankOfCode(candidates.Code(hand, j)) == rank) return candidates.Code(hand, j);
-  return 0;
+int LowestRankRule(const Candidates& candidates) {
+  const int lowest = __builtin_ctz(RanksIn(candidates.cards)) + 1;
+  return FirstOf(candidates.cards & RankSet(lowest));
 }
 
-int LastOfRank(const Hand& hand, const Candidates& candidates, int rank) {
-  for (int j = candidates.count - 1; j >= 0; --j)
-    if (RankOfCode(candidates.Code(hand, j)) == rank) return candidates.Code(hand, j);
-  return 0;
-}
-
-int LowestRankRule(const Hand& hand, const Candidates& candidates) {
-  int choice = candidates.Code(hand, 0);
-  for (int j = 1; j < candidates.count; ++j) {
-    const int code = candidates.Code(hand, j);
-    if (RankOfCode(code) < RankOfCode(choice)) choice = code;
+// The ranks of the three highest candidates, highest first (0 where there
+// are fewer), counting a rank once per card.
+std::array<int, 3> TopThreeRanks(const Candidates& candidates) {
+  std::array<int, 3> top{};
+  std::size_t got = 0;
+  for (unsigned ranks = RanksIn(candidates.cards); ranks != 0 && got < top.size();) {
+    const int index = 31 - __builtin_clz(ranks);
+    ranks &= ~(1u << index);
+    for (int n = CountCards(candidates.cards & RankSet(index + 1)); n > 0 && got < top.size(); --n)
+      top[got++] = index + 1;
   }
-  return choice;
+  return top;
 }
 
 // The suit-change card ｷ･ｵｰｸﾏﾝ holds but cannot play now: aim the pile at its
 // suit. With several, the last one held decides.
 int PrepareHeldSuitChange(const SeatView& view, const Candidates& candidates) {
-  const Hand& hand = view.hand;
-  int heldSuit = 0;
-  for (int code : hand) {
-    const bool isCandidate = SuitOfCode(code) == view.pileSuit || RankOfCode(code) == view.pileRank;
-    if (RankOfCode(code) == view.roles.SuitChangeRank && !isCandidate) heldSuit = SuitOfCode(code);
-  }
-  if (heldSuit == 0) return 0;
-  for (int j = candidates.count - 1; j >= 0; --j)
-    if (SuitOfCode(candidates.Code(hand, j)) == heldSuit) return candidates.Code(hand, j);
-  return 0;
-}
-
-int CountRankInLog(const PileLog& log, int rank) {
-  int k = 0;
-  for (int code : log)
-    k += RankOfCode(code) == rank;
-  return k;
+  const CardSet held = view.hand.Cards() & ~candidates.cards & RankSet(view.roles.SuitChangeRank);
+  if (held == 0) return 0;
+  return LastOf(candidates.cards & SuitSet(SuitOfBit(HighestBit(held))));
 }
 
 }  // namespace
 
-Candidates ListCandidates(const Hand& hand, int pileSuit, int pileRank) {
-  Candidates c;
-  for (int k = 0; k < hand.size(); ++k) {
-    const int code = hand[k];
-    if (SuitOfCode(code) == pileSuit || RankOfCode(code) == pileRank)
-      c.positions[c.count++] = static_cast<unsigned char>(k);
-  }
-  return c;
-}
-
 int HighestCardRule(const Hand& hand, const Candidates& candidates) {
-  int choice = candidates.Code(hand, 0);
-  for (int j = 1; j < candidates.count; ++j) {
-    const int code = candidates.Code(hand, j);
-    if (RankOfCode(code) > RankOfCode(choice) ||
-        (RankOfCode(code) == RankOfCode(choice) && SuitBeats(hand, code, choice)))
-      choice = code;
+  const int highest = 31 - __builtin_clz(RanksIn(candidates.cards)) + 1;
+  CardSet rest = candidates.cards & RankSet(highest);
+  int choice = LowestBit(rest);
+  for (rest &= rest - 1; rest != 0; rest &= rest - 1) {
+    const int bit = LowestBit(rest);
+    if (SuitBeats(hand, SuitOfBit(bit), SuitOfBit(choice))) choice = bit;
   }
-  return choice;
+  return CodeOfBit(choice);
 }
 
-int SecondHighestRule(const Hand& hand, const Candidates& candidates, int suitChangeRank) {
-  std::array<int, kCardsInPack> ranks{};
-  const int n = candidates.count;
-  for (int j = 0; j < n; ++j)
-    ranks[j] = RankOfCode(candidates.Code(hand, j));
-  std::sort(ranks.begin(), ranks.begin() + n);
-  int target = ranks[n - 2];
-  if (ranks[n - 1] == suitChangeRank && target == suitChangeRank && n >= 3) target = ranks[n - 3];
-  return FirstOfRank(hand, candidates, target);
+int SecondHighestRule(const Candidates& candidates, int suitChangeRank) {
+  const std::array<int, 3> top = TopThreeRanks(candidates);
+  int target = top[1];
+  if (top[0] == suitChangeRank && target == suitChangeRank && top[2] != 0) target = top[2];
+  return FirstOf(candidates.cards & RankSet(target));
 }
 
 int PlannedTotalRule(const SeatView& view, const Candidates& candidates) {
   const Hand& hand = view.hand;
-  if (const int code = LastOfRank(hand, candidates, view.roles.SuitChangeRank)) return code;
+  const CardSet suitChanges = candidates.cards & RankSet(view.roles.SuitChangeRank);
+  if (suitChanges != 0) return LastOf(suitChanges);
   if (const int code = PrepareHeldSuitChange(view, candidates)) return code;
   // Prefer leaving a total whose rank has been played least, then the higher
   // total, then the later candidate: the key 5-k, s, j read as one number.
-  int bestKey = -1, bestCode = 0;
-  for (int j = 0; j < candidates.count; ++j) {
-    const int code = candidates.Code(hand, j);
-    const int left = hand.Total() - RankOfCode(code);
+  int bestKey = -1, bestCode = 0, j = 0;
+  for (CardSet rest = candidates.cards; rest != 0; rest &= rest - 1, ++j) {
+    const int bit = LowestBit(rest);
+    const int left = hand.Total() - RankOfBit(bit);
     if (left > 26) break;
     if (left >= 14) continue;
-    const int key = (5 - CountRankInLog(view.pileLog, left)) * 10000 + left * 100 + j;
-    if (key > bestKey) bestKey = key, bestCode = code;
+    const int key = (5 - view.pileLog.CountOfRank(left)) * 10000 + left * 100 + j;
+    if (key > bestKey) bestKey = key, bestCode = CodeOfBit(bit);
   }
   if (bestCode != 0) return bestCode;
   return HighestCardRule(hand, candidates);
@@ -120,19 +97,19 @@ Move ChooseMove(Character character, const SeatView& view) {
   const Hand& hand = view.hand;
   if (character == Character::Zunpasky && hand.size() == 1) return {true, 0};
   const Candidates candidates = ListCandidates(hand, view.pileSuit, view.pileRank);
-  if (candidates.count == 0) return {true, 0};
-  if (candidates.count == 1) {
+  if (candidates.None()) return {true, 0};
+  if (candidates.Single()) {
     if (character == Character::Ukkari && hand.size() == 4) return {true, 0};
-    return {false, candidates.Code(hand, 0)};
+    return {false, candidates.First()};
   }
   switch (character) {
     case Character::Agarita:
-      if (const int code = FirstOfRank(hand, candidates, view.roles.SuitChangeRank)) return {false, code};
+      if (const int code = FirstOf(candidates.cards & RankSet(view.roles.SuitChangeRank))) return {false, code};
       return {false, HighestCardRule(hand, candidates)};
     case Character::Ukkari:
-      return {false, LowestRankRule(hand, candidates)};
+      return {false, LowestRankRule(candidates)};
     case Character::Neutora:
-      return {false, SecondHighestRule(hand, candidates, view.roles.SuitChangeRank)};
+      return {false, SecondHighestRule(candidates, view.roles.SuitChangeRank)};
     case Character::KiOokuman:
       return {false, PlannedTotalRule(view, candidates)};
     case Character::TrickUme:

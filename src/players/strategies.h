@@ -17,7 +17,7 @@ Move ChooseMove(Character character, const SeatView& view);
 // hand holds most of, then the suit with the higher rank total.
 int HighestCardRule(const Hand& hand, const Candidates& candidates);
 // ﾙ･ﾆｭｰﾄﾗ: the second-highest playable rank, keeping a suit-change card back.
-int SecondHighestRule(const Hand& hand, const Candidates& candidates, int suitChangeRank);
+int SecondHighestRule(const Candidates& candidates, int suitChangeRank);
 // ｷ･ｵｰｸﾏﾝ: plans the hand total left after the play from the cards played.
 int PlannedTotalRule(const SeatView& view, const Candidates& candidates);
 

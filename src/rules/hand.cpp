@@ -2,41 +2,11 @@
 
 namespace zunpa {
 
-void Hand::Insert(int code) {
-  if (count_ >= kCardsInPack) return;
-  int k = count_;
-  while (k > 0 && codes_[k - 1] > code) {
-    codes_[k] = codes_[k - 1];
-    --k;
-  }
-  codes_[k] = static_cast<std::uint16_t>(code);
-  ++count_;
-  total_ += RankOfCode(code);
-}
-
-bool Hand::Remove(int code) {
-  for (int k = 0; k < count_; ++k) {
-    if (codes_[k] != code) continue;
-    for (int j = k + 1; j < count_; ++j)
-      codes_[j - 1] = codes_[j];
-    --count_;
-    total_ -= RankOfCode(code);
-    return true;
-  }
-  return false;
-}
-
-bool Hand::Contains(int code) const {
-  for (int k = 0; k < count_; ++k)
-    if (codes_[k] == code) return true;
-  return false;
-}
-
-int Hand::CountOfSuit(int suit) const {
-  int n = 0;
-  for (int k = 0; k < count_; ++k)
-    n += SuitOfCode(codes_[k]) == suit;
-  return n;
+int Hand::operator[](int k) const {
+  CardSet rest = cards_;
+  for (; k > 0 && rest != 0; --k)
+    rest &= rest - 1;
+  return rest != 0 ? CodeOfBit(LowestBit(rest)) : 0;
 }
 
 }  // namespace zunpa

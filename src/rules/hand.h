@@ -1,37 +1,83 @@
 #pragma once
-// A seat's hand: card codes kept in ascending order, with the sum of their
-// ranks kept alongside so a Zunpa check costs nothing.
+// A seat's hand: a set of cards read in ascending code order, with the sum
+// of their ranks kept alongside so a Zunpa check costs nothing.
 
-#include <array>
-#include <cstdint>
+#include <cstddef>
+#include <iterator>
 
-#include "rules/cards.h"
+#include "rules/card_set.h"
 
 namespace zunpa {
 
 class Hand {
  public:
+  // Walks the codes in ascending order.
+  class Iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = int;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = int;
+
+    constexpr Iterator() = default;
+    explicit constexpr Iterator(CardSet rest) : rest_(rest) {}
+    int operator*() const { return CodeOfBit(LowestBit(rest_)); }
+    Iterator& operator++() {
+      rest_ &= rest_ - 1;
+      return *this;
+    }
+    Iterator operator++(int) {
+      Iterator was = *this;
+      ++*this;
+      return was;
+    }
+    bool operator!=(const Iterator& other) const { return rest_ != other.rest_; }
+    bool operator==(const Iterator& other) const { return rest_ == other.rest_; }
+
+   private:
+    CardSet rest_ = 0;
+  };
+
   int size() const { return count_; }
-  bool empty() const { return count_ == 0; }
-  int operator[](int k) const { return codes_[k]; }
-  const std::uint16_t* begin() const { return codes_.data(); }
-  const std::uint16_t* end() const { return codes_.data() + count_; }
+  bool empty() const { return cards_ == 0; }
+  // The k-th code in ascending order, 0 <= k < size().
+  int operator[](int k) const;
+  Iterator begin() const { return Iterator(cards_); }
+  Iterator end() const { return Iterator(0); }
+  CardSet Cards() const { return cards_; }
   // Sum of the ranks: the hand's value when a Zunpa is called.
   int Total() const { return total_; }
+  // Where the card stands in ascending order: the cards below it.
+  int PlaceOf(int code) const { return CountCards(cards_ & (SetOfCode(code) - 1)); }
 
   void Clear() {
-    count_ = 0;
-    total_ = 0;
+    cards_ = 0;
+    count_ = total_ = 0;
   }
-  // Puts the card in its sorted place.
-  void Insert(int code);
-  // Removes the first entry with this code; false when there is none.
-  bool Remove(int code);
-  bool Contains(int code) const;
-  int CountOfSuit(int suit) const;
+  // A card is held once: inserting one already held changes nothing, nor
+  // does a code that is no card.
+  void Insert(int code) {
+    const CardSet card = SetOfCode(code);
+    const int fresh = (cards_ & card) == 0 && card != 0;
+    cards_ |= card;
+    count_ += fresh;
+    total_ += fresh * RankOfCode(code);
+  }
+  // False when the card is not held.
+  bool Remove(int code) {
+    const CardSet card = SetOfCode(code);
+    const int held = (cards_ & card) != 0;
+    cards_ &= ~card;
+    count_ -= held;
+    total_ -= held * RankOfCode(code);
+    return held != 0;
+  }
+  bool Contains(int code) const { return (cards_ & SetOfCode(code)) != 0; }
+  int CountOfSuit(int suit) const { return CountCards(cards_ & SuitSet(suit)); }
 
  private:
-  std::array<std::uint16_t, kCardsInPack> codes_{};
+  CardSet cards_ = 0;
   int count_ = 0;
   int total_ = 0;
 };

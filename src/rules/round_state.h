@@ -11,19 +11,29 @@ namespace zunpa {
 
 // Codes of the pile since the round started or the stock was last rebuilt,
 // oldest first. Every entry is a card lying on the pile, so 52 places hold it.
+// How often each rank lies there is kept as it grows, for the characters
+// that count cards.
 class PileLog {
  public:
-  void Clear() { count_ = 0; }
+  void Clear() {
+    count_ = 0;
+    ofRank_ = {};
+  }
   void Add(int code) {
-    if (count_ < kCardsInPack) codes_[count_++] = static_cast<short>(code);
+    if (count_ >= kCardsInPack) return;
+    codes_[count_++] = static_cast<short>(code);
+    const int rank = RankOfCode(code);
+    if (rank >= 1 && rank <= 13) ++ofRank_[rank];
   }
   int size() const { return count_; }
+  int CountOfRank(int rank) const { return rank >= 1 && rank <= 13 ? ofRank_[rank] : 0; }
   int operator[](int k) const { return codes_[k]; }
   const short* begin() const { return codes_.data(); }
   const short* end() const { return codes_.data() + count_; }
 
  private:
   std::array<short, kCardsInPack> codes_{};
+  std::array<unsigned char, 14> ofRank_{};
   int count_ = 0;
 };
 

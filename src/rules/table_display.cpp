@@ -40,9 +40,10 @@ void LayOutRow(Game& g, int seat, bool refresh) {
   if (!g.watching) return;
   const Hand& hand = g.round.HandOf(seat);
   const bool faceUp = g.seats.IsHuman(seat);
-  for (int k = 0; k < hand.size(); ++k) {
-    CardPicture& c = g.display.CardOfCode(hand[k]);
-    c.left = kHandLeft + kHandStep * k;
+  int k = 0;
+  for (int code : hand) {
+    CardPicture& c = g.display.CardOfCode(code);
+    c.left = kHandLeft + kHandStep * k++;
     c.top = kRowTop[seat - 1];
     if (!refresh) continue;
     c.faceUp = faceUp;
@@ -134,12 +135,13 @@ void UnlockHumanInput(Game& g) {
   d.drawButtonEnabled = true;
   d.playableMarks = 0;
   const Hand& hand = r.HandOf(4);
-  for (int k = 0; k < hand.size(); ++k) {
-    const int code = hand[k];
+  int k = 0;
+  for (int code : hand) {
     d.CardOfCode(code).enabled = true;
     const bool playable = SuitOfCode(code) == r.PileSuit || RankOfCode(code) == r.PileRank;
     if (g.options.AutoDetect && r.SelRank != kDrawTwoRank && playable)
       d.playableMarkLefts[d.playableMarks++] = kMarkLeft + kHandStep * k;
+    ++k;
   }
   DisplayChanged(g);
 }

@@ -259,9 +259,7 @@ class Replay {
   }
   // The move the seat made is the one its character makes on this table.
   void ExpectChoice(int seat, Move made) {
-    SeatView view{seat, hands_[seat - 1], pileSuit_, pileRank_, log_, {}, 0, roles_};
-    for (int s = 0; s < 4; ++s)
-      view.handCounts[s] = hands_[s].size();
+    const SeatView view{seat, hands_[seat - 1], pileSuit_, pileRank_, log_, 0, roles_};
     const Move chosen = ChooseMove(*characters_[seat - 1], view);
     EXPECT_EQ(chosen.draw, made.draw) << "seat " << seat;
     if (!made.draw) {

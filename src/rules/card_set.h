@@ -1,0 +1,80 @@
+#pragma once
+// Cards as bits of one word, in card-code order: bit (suit - 1) * 13 +
+// rank - 1. Ascending bits are ascending codes, so the lowest bit of a set
+// is the card a scan in hand order meets first.
+
+#include <cstdint>
+
+#include "rules/cards.h"
+
+namespace zunpa {
+
+using CardSet = std::uint64_t;
+
+constexpr int kRanksPerSuit = 13;
+constexpr CardSet kOneSuit = (CardSet{1} << kRanksPerSuit) - 1;
+// One card of every suit at the lowest rank.
+constexpr CardSet kOneRank = 1 | CardSet{1} << 13 | CardSet{1} << 26 | CardSet{1} << 39;
+
+constexpr bool IsCardCode(int code) {
+  const int rank = RankOfCode(code);
+  return code >= 101 && code <= 413 && rank >= 1 && rank <= kRanksPerSuit;
+}
+constexpr int BitOfCode(int code) {
+  return (SuitOfCode(code) - 1) * kRanksPerSuit + RankOfCode(code) - 1;
+}
+// The set holding just this card; empty for anything that is not a card.
+constexpr CardSet SetOfCode(int code) {
+  return IsCardCode(code) ? CardSet{1} << BitOfCode(code) : 0;
+}
+constexpr int RankOfBit(int bit) {
+  return bit % kRanksPerSuit + 1;
+}
+constexpr int CodeOfBit(int bit) {
+  return CodeOf(bit / kRanksPerSuit + 1, RankOfBit(bit));
+}
+constexpr CardSet SuitSet(int suit) {
+  return suit >= 1 && suit <= 4 ? kOneSuit << (suit - 1) * kRanksPerSuit : 0;
+}
+constexpr CardSet RankSet(int rank) {
+  return rank >= 1 && rank <= kRanksPerSuit ? kOneRank << (rank - 1) : 0;
+}
+
+// Counted by halving: the build targets processors without a popcount
+// instruction, where the library call would cost more than this.
+constexpr int CountCards(CardSet s) {
+  s = s - ((s >> 1) & 0x5555555555555555u);
+  s = (s & 0x3333333333333333u) + ((s >> 2) & 0x3333333333333333u);
+  s = (s + (s >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+  return static_cast<int>((s * 0x0101010101010101u) >> 56);
+}
+// The first and the last card of a set that is not empty.
+constexpr int LowestBit(CardSet s) {
+  return __builtin_ctzll(s);
+}
+constexpr int HighestBit(CardSet s) {
+  return 63 - __builtin_clzll(s);
+}
+
+// The ranks present in a set, as bit rank - 1 of a 13-bit word.
+constexpr unsigned RanksIn(CardSet s) {
+  return static_cast<unsigned>((s | s >> 13 | s >> 26 | s >> 39) & kOneSuit);
+}
+
+// Every card whose rank - 1 has bit `b` set.
+constexpr CardSet RanksWithIndexBit(int b) {
+  CardSet set = 0;
+  for (int index = 0; index < kRanksPerSuit; ++index)
+    if ((index >> b) & 1) set |= kOneRank << index;
+  return set;
+}
+
+// The sum of the ranks in a set: each bit of rank - 1 weighs its power of
+// two, and every card adds one more.
+constexpr int RankTotal(CardSet s) {
+  constexpr CardSet k1 = RanksWithIndexBit(0), k2 = RanksWithIndexBit(1);
+  constexpr CardSet k4 = RanksWithIndexBit(2), k8 = RanksWithIndexBit(3);
+  return CountCards(s) + CountCards(s & k1) + 2 * CountCards(s & k2) + 4 * CountCards(s & k4) + 8 * CountCards(s & k8);
+}
+
+}  // namespace zunpa
