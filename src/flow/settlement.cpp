@@ -18,10 +18,7 @@ void DrawAfterRound(Game& g, int seat, int count, PenaltyReason reason, int card
 }
 
 int CountTwos(const Hand& hand) {
-  int n = 0;
-  for (int code : hand)
-    n += RankOfCode(code) == kDrawTwoRank;
-  return n;
+  return CountCards(hand.Cards() & RankSet(kDrawTwoRank));
 }
 
 bool IsCaller(const RoundState& r, int seat) {
@@ -36,18 +33,15 @@ bool IsCalledOn(const RoundState& r, int seat) {
 // once per suit of 2 at the table; drawn cards may bring further 2s.
 void DrawForHeldTwos(Game& g) {
   RoundState& r = g.round;
-  std::array<bool, 4> suitDone{};
+  CardSet paid = 0;  // the suits whose 2 has been paid for
   for (int seat = 1; seat <= kSeats; ++seat) {
     if (IsCaller(r, seat)) continue;
-    for (bool again = true; again;) {
-      again = false;
-      for (int code : r.HandOf(seat)) {
-        if (RankOfCode(code) != kDrawTwoRank || suitDone[SuitOfCode(code) - 1]) continue;
-        suitDone[SuitOfCode(code) - 1] = true;
-        DrawAfterRound(g, seat, 2, PenaltyReason::HeldTwo, code);
-        again = true;
-        break;
-      }
+    // The first 2 of a suit not yet paid for, in hand order, each time
+    // round: the cards drawn for it may bring an earlier one.
+    for (CardSet unpaid; (unpaid = r.HandOf(seat).Cards() & RankSet(kDrawTwoRank) & ~paid) != 0;) {
+      const CardSet two = unpaid & (~unpaid + 1);
+      paid |= SuitSet(SuitOfBit(LowestBit(two)));
+      DrawAfterRound(g, seat, 2, PenaltyReason::HeldTwo, CodeOfBit(LowestBit(two)));
     }
   }
 }
@@ -57,8 +51,7 @@ std::int64_t WinnersFactor(const RoundState& r, int suitChangeRank) {
   std::int64_t factor = 1;
   for (int seat : {r.ZunpaSeat1, r.ZunpaSeat2, r.ZunpaSeat3}) {
     if (seat == 0 || (r.Countered && seat != r.ZunpaSeat1)) continue;
-    for (int code : r.HandOf(seat))
-      if (RankOfCode(code) == suitChangeRank) factor *= 2;
+    factor <<= CountCards(r.HandOf(seat).Cards() & RankSet(suitChangeRank));
   }
   return factor;
 }

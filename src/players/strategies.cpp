@@ -5,10 +5,6 @@
 namespace zunpa {
 namespace {
 
-constexpr int SuitOfBit(int bit) {
-  return bit / kRanksPerSuit + 1;
-}
-
 int FirstOf(CardSet cards) {
   return cards != 0 ? CodeOfBit(LowestBit(cards)) : 0;
 }

@@ -3,6 +3,8 @@
 // rank - 1. Ascending bits are ascending codes, so the lowest bit of a set
 // is the card a scan in hand order meets first.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "rules/cards.h"
@@ -13,6 +15,7 @@ using CardSet = std::uint64_t;
 
 constexpr int kRanksPerSuit = 13;
 constexpr CardSet kOneSuit = (CardSet{1} << kRanksPerSuit) - 1;
+constexpr CardSet kWholePack = (CardSet{1} << kCardsInPack) - 1;
 // One card of every suit at the lowest rank.
 constexpr CardSet kOneRank = 1 | CardSet{1} << 13 | CardSet{1} << 26 | CardSet{1} << 39;
 
@@ -30,8 +33,25 @@ constexpr CardSet SetOfCode(int code) {
 constexpr int RankOfBit(int bit) {
   return bit % kRanksPerSuit + 1;
 }
+constexpr int SuitOfBit(int bit) {
+  return bit / kRanksPerSuit + 1;
+}
+// Looked up: a card's code is wanted on every step through a hand.
+inline constexpr std::array<short, kCardsInPack> kCodeOfBit = [] {
+  std::array<short, kCardsInPack> codes{};
+  for (int bit = 0; bit < kCardsInPack; ++bit)
+    codes[static_cast<std::size_t>(bit)] = static_cast<short>(CodeOf(SuitOfBit(bit), RankOfBit(bit)));
+  return codes;
+}();
 constexpr int CodeOfBit(int bit) {
-  return CodeOf(bit / kRanksPerSuit + 1, RankOfBit(bit));
+  return kCodeOfBit[static_cast<std::size_t>(bit)];
+}
+// A shuffle numbers the cards rank by rank (see NumberOf).
+constexpr int BitOfNumber(int number) {
+  return (number % 4) * kRanksPerSuit + number / 4;
+}
+constexpr int NumberOfBit(int bit) {
+  return (RankOfBit(bit) - 1) * 4 + SuitOfBit(bit) - 1;
 }
 constexpr CardSet SuitSet(int suit) {
   return suit >= 1 && suit <= 4 ? kOneSuit << (suit - 1) * kRanksPerSuit : 0;

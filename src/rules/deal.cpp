@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "rules/card_set.h"
 #include "rules/notices.h"
 #include "rules/play_observer.h"
 #include "rules/rejection_shuffle.h"
@@ -36,13 +37,15 @@ void ShuffleAndDeal(Game& g) {
   std::array<int, kCardsInPack> order{};
   std::uint64_t placed = 0;
   DrawUnplacedNumbers(g.random, placed, order, kCardsInPack);
-  for (Hand& h : r.hands)
-    h.Clear();
+  // The first five numbers go to seat 1, the next five to seat 2, ...
+  std::array<CardSet, kSeats> dealt{};
   for (int i = 0; i < kSeats * kHandSize; ++i)
-    r.hands[i / kHandSize].Insert(CodeOf(CardOfNumber(order[i])));
+    dealt[static_cast<std::size_t>(i / kHandSize)] |= CardSet{1} << BitOfNumber(order[static_cast<std::size_t>(i)]);
+  for (int s = 0; s < kSeats; ++s)
+    r.hands[static_cast<std::size_t>(s)].Assign(dealt[static_cast<std::size_t>(s)]);
   r.stock.StockCount = 0;
   for (int i = kSeats * kHandSize; i < kCardsInPack; ++i)
-    r.stock.Deck[r.stock.StockCount++] = CardOfNumber(order[i]);
+    r.stock.Deck[r.stock.StockCount++] = CardOfNumber(order[static_cast<std::size_t>(i)]);
   LayOutHands(g);
   ShowHandTotal(g);
   if (g.observer) g.observer->OnDeal(g);

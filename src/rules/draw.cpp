@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "rules/card_set.h"
 #include "rules/flag_scope.h"
 #include "rules/notices.h"
 #include "rules/play_observer.h"
@@ -63,14 +64,14 @@ void TakePenalty(Game& g, int listIndex) {
 bool Reshuffle(Game& g) {
   RoundState& r = g.round;
   // Cards in hands and the top of the pile never go back into the stock.
-  std::uint64_t keptOut = 0;
+  CardSet held = SetOfCode(CodeOf(r.TopPrintedSuit(), r.PileRank));
   for (const Hand& hand : r.hands)
-    for (int code : hand)
-      keptOut |= std::uint64_t{1} << NumberOf(CardOfCode(code));
-  keptOut |= std::uint64_t{1} << NumberOf({r.TopPrintedSuit(), r.PileRank});
-  int free = kCardsInPack;
-  for (std::uint64_t bits = keptOut; bits; bits &= bits - 1)
-    --free;
+    held |= hand.Cards();
+  // The shuffle draws card numbers, not card bits.
+  std::uint64_t keptOut = 0;
+  for (CardSet rest = held; rest != 0; rest &= rest - 1)
+    keptOut |= std::uint64_t{1} << NumberOfBit(LowestBit(rest));
+  const int free = kCardsInPack - CountCards(held);
   if (free == 0) return false;
 
   if (!r.RoundOver()) Inform(g, "山札がなくなったのでシャッフルします");

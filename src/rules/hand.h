@@ -55,6 +55,12 @@ class Hand {
     cards_ = 0;
     count_ = total_ = 0;
   }
+  // The hand becomes exactly these cards.
+  void Assign(CardSet cards) {
+    cards_ = cards & kWholePack;
+    count_ = CountCards(cards_);
+    total_ = RankTotal(cards_);
+  }
   // A card is held once: inserting one already held changes nothing, nor
   // does a code that is no card.
   void Insert(int code) {

@@ -11,17 +11,17 @@ int CardValue(int rank, int suitChangeRank) {
 }
 
 HandScore ScoreHand(const Hand& hand, int suitChangeRank) {
+  const CardSet twos = hand.Cards() & RankSet(kDrawTwoRank);
+  const CardSet suitChanges = hand.Cards() & RankSet(suitChangeRank) & ~twos;
+  const CardSet others = hand.Cards() & ~twos & ~suitChanges;
+  const CardSet aces = others & RankSet(1);
+  const CardSet faces = others & (RankSet(11) | RankSet(12) | RankSet(13));
   HandScore s;
-  for (int code : hand) {
-    const int rank = RankOfCode(code);
-    if (rank == 2) {
-      ++s.twos;
-    } else if (rank == suitChangeRank) {
-      ++s.suitChanges;
-      s.multiplier *= 2;
-    }
-    s.sum += CardValue(rank, suitChangeRank);
-  }
+  s.twos = CountCards(twos);
+  s.suitChanges = CountCards(suitChanges);
+  s.multiplier = std::int64_t{1} << s.suitChanges;
+  s.sum = 2 * s.twos + 20 * s.suitChanges + 15 * CountCards(aces) + 10 * CountCards(faces) +
+          RankTotal(others & ~aces & ~faces);
   return s;
 }
 
