@@ -36,31 +36,58 @@ class RandomSource {
   void Reseed(ReseedPoint point, int round);
 
   // xoshiro256**: fast, small, and good enough for dealing cards.
-  std::uint64_t NextBits() {
-    const std::uint64_t result = RotateLeft(state_[1] * 5, 7) * 9;
-    const std::uint64_t t = state_[1] << 17;
-    state_[2] ^= state_[0];
-    state_[3] ^= state_[1];
-    state_[1] ^= state_[2];
-    state_[0] ^= state_[3];
-    state_[2] ^= t;
-    state_[3] = RotateLeft(state_[3], 45);
-    return result;
-  }
+  std::uint64_t NextBits() { return Advance(state_); }
   // floor(u * n) for u uniform in [0, 1), taken at 32-bit resolution: each
   // 64-bit draw serves twice.
   int Below(int n) {
     if (!spareValid_) {
       spare_ = NextBits();
       spareValid_ = true;
-      return static_cast<int>(((spare_ >> 32) * static_cast<std::uint64_t>(n)) >> 32);
+      return Scaled(spare_ >> 32, n);
     }
     spareValid_ = false;
-    return static_cast<int>(((spare_ & 0xFFFFFFFFu) * static_cast<std::uint64_t>(n)) >> 32);
+    return Scaled(spare_ & 0xFFFFFFFFu, n);
+  }
+  // Hands Below(n) to `take` until it returns false: the same draws as
+  // calling Below in a loop, with the generator held in registers
+  // throughout, which a loop over Below cannot.
+  template <typename Take>
+  void DrawWhile(int n, Take take) {
+    std::uint64_t s[4] = {state_[0], state_[1], state_[2], state_[3]};
+    bool more = true;
+    if (spareValid_) {
+      spareValid_ = false;
+      more = take(Scaled(spare_ & 0xFFFFFFFFu, n));
+    }
+    while (more) {
+      const std::uint64_t bits = Advance(s);
+      if (!take(Scaled(bits >> 32, n))) {
+        spare_ = bits;
+        spareValid_ = true;
+        break;
+      }
+      more = take(Scaled(bits & 0xFFFFFFFFu, n));
+    }
+    for (int k = 0; k < 4; ++k)
+      state_[k] = s[k];
   }
 
  private:
   static std::uint64_t RotateLeft(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+  static int Scaled(std::uint64_t half, int n) {
+    return static_cast<int>((half * static_cast<std::uint64_t>(n)) >> 32);
+  }
+  static std::uint64_t Advance(std::uint64_t (&state)[4]) {
+    const std::uint64_t result = RotateLeft(state[1] * 5, 7) * 9;
+    const std::uint64_t t = state[1] << 17;
+    state[2] ^= state[0];
+    state[3] ^= state[1];
+    state[1] ^= state[2];
+    state[0] ^= state[3];
+    state[2] ^= t;
+    state[3] = RotateLeft(state[3], 45);
+    return result;
+  }
   // Which deal of `round` comes next: 0 for its first, higher when the same
   // round is dealt again (a reset or a stalled round).
   std::uint64_t NextDealOf(int round) const { return round == dealtRound_ ? deal_ + 1 : 0; }

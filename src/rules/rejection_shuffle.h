@@ -17,13 +17,17 @@ namespace zunpa {
 // to it. `count` must not exceed the numbers left out of `placed`.
 inline void DrawUnplacedNumbers(RandomSource& random, std::uint64_t& placed, std::array<int, kCardsInPack>& order,
                                 int count) {
-  for (int i = 0; i < count;) {
-    const int n = random.Below(kCardsInPack);
+  if (count <= 0) return;
+  std::uint64_t seen = placed;
+  int i = 0;
+  random.DrawWhile(kCardsInPack, [&](int n) {
     const std::uint64_t bit = std::uint64_t{1} << n;
     order[static_cast<std::size_t>(i)] = n;
-    i += (placed & bit) == 0;
-    placed |= bit;
-  }
+    i += (seen & bit) == 0;
+    seen |= bit;
+    return i < count;
+  });
+  placed = seen;
 }
 
 }  // namespace zunpa
