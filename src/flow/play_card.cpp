@@ -23,7 +23,7 @@ void PlayCard(Game& g) {
   }
   MoveCardToPile(g);
   ++g.flow.movesThisRound;
-  if (g.observer) g.observer->OnPlay(g, seat, CodeOf(r.PileSuit, r.PileRank));
+  if (g.observer && g.observer->followsMoves) g.observer->OnPlay(g, seat, CodeOf(r.PileSuit, r.PileRank));
 
   CheckZunpa(g);
   if (r.ZunpaKind != 0) {

@@ -29,7 +29,8 @@ bool DrawCard(Game& g, int listIndex) {
     Hand& hand = r.HandOf(seat);
     hand.Insert(CodeOf(drawn));
     ++g.flow.movesThisRound;
-    if (g.observer) g.observer->OnDraw(g, seat, CodeOf(drawn), g.flow.penaltyDrawing, r.RoundOver());
+    if (g.observer && g.observer->followsMoves)
+      g.observer->OnDraw(g, seat, CodeOf(drawn), g.flow.penaltyDrawing, r.RoundOver());
     if (r.RoundOver()) {
       // A penalty drawn during the settlement: shown face up beside the hand.
       PutCardInFront(g, drawn.suit, drawn.rank, 3500 + kHandStep * (hand.size() - 1), kRowTop[listIndex], true);

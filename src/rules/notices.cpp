@@ -86,7 +86,7 @@ std::string ProgramFile(const Game& g, std::string_view name) {
   return path;
 }
 
-void Announce(Game& g, int code) {
+void AnnounceAtTable(Game& g, int code) {
   const Callout* callout = CalloutOf(code);
   if (!g.watching || !callout) return;
   Announcement a;

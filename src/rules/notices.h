@@ -35,8 +35,12 @@ std::string_view AnnouncementText(int code);
 // The seat that speaks a call-out, from the round state.
 int SpeakerOf(const Game& g, int code);
 // Spoken in the speaker's voice when voices are on and every sound file is
-// there, otherwise shown in a balloon over the speaker's row.
-void Announce(Game& g, int code);
+// there, otherwise shown in a balloon over the speaker's row. Checked here,
+// so headless play pays no call for it.
+void AnnounceAtTable(Game& g, int code);
+inline void Announce(Game& g, int code) {
+  if (g.watching) AnnounceAtTable(g, code);
+}
 bool VoicesOn(const Game& g);
 // A sound effect; silent unless the voices are on.
 void PlaySoundFile(Game& g, std::string_view name);

@@ -32,6 +32,9 @@ struct ZunpaCall {
 class PlayObserver {
  public:
   virtual ~PlayObserver() = default;
+  // Cleared by an observer that wants no call per play or draw: headless
+  // runs then pay nothing per move for being followed.
+  bool followsMoves = true;
   // A new game, or one continued from the saved file, is about to be dealt.
   virtual void OnGameStart(const Game&, bool /*continued*/) {}
   virtual void OnDeal(const Game&) {}
