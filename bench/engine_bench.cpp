@@ -1,9 +1,13 @@
-// The engine's speed: whole headless games on one thread and on two, and
-// the deal on its own. Run: build/zunpa-bench (see the README).
+// The engine's speed: whole headless games on one thread and on two, the
+// deal on its own, and one decision of each character. Run:
+// build/zunpa-bench (see the README).
 
 #include <benchmark/benchmark.h>
 
+#include <vector>
+
 #include "game_recorder.h"
+#include "players/strategies.h"
 #include "rules/deal.h"
 #include "rules/game.h"
 #include "rules/silent_host.h"
@@ -53,6 +57,54 @@ void BM_ShuffleAndDeal(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ShuffleAndDeal);
+
+// A table as a character meets it when deciding: a hand of one to eight
+// cards, a pile card and a few cards played before it, all apart.
+struct Position {
+  Hand hand;
+  PileLog log;
+  int pileSuit = 0, pileRank = 0;
+};
+
+std::vector<Position> Positions(int count) {
+  RandomSource random(2024);
+  std::vector<Position> positions(static_cast<std::size_t>(count));
+  for (Position& p : positions) {
+    std::uint64_t placed = 0;
+    std::array<int, kCardsInPack> order{};
+    const int handSize = 1 + random.Below(8), played = random.Below(12);
+    random.DrawWhile(kCardsInPack, [&, k = 0](int n) mutable {
+      const std::uint64_t bit = std::uint64_t{1} << n;
+      order[static_cast<std::size_t>(k)] = n;
+      k += (placed & bit) == 0;
+      placed |= bit;
+      return k < handSize + played + 1;
+    });
+    for (int k = 0; k < handSize; ++k)
+      p.hand.Insert(CodeOf(CardOfNumber(order[static_cast<std::size_t>(k)])));
+    for (int k = handSize; k <= handSize + played; ++k)
+      p.log.Add(CodeOf(CardOfNumber(order[static_cast<std::size_t>(k)])));
+    const Card top = CardOfNumber(order[static_cast<std::size_t>(handSize + played)]);
+    p.pileSuit = top.suit;
+    p.pileRank = top.rank;
+  }
+  return positions;
+}
+
+// One ChooseMove, over positions taken in turn so no branch learns one.
+void BM_Decision(benchmark::State& state) {
+  const Character character = static_cast<Character>(state.range(0));
+  const std::vector<Position> positions = Positions(4096);
+  const Roles roles;
+  std::size_t k = 0;
+  for (auto _ : state) {
+    const Position& p = positions[k++ & (positions.size() - 1)];
+    const SeatView view{1, p.hand, p.pileSuit, p.pileRank, p.log, 2, roles};
+    benchmark::DoNotOptimize(ChooseMove(character, view));
+  }
+  state.SetLabel(std::string(NameOf(character)));
+}
+BENCHMARK(BM_Decision)->DenseRange(0, kCharacterCount - 1);
 
 }  // namespace
 
