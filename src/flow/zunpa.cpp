@@ -116,11 +116,16 @@ void CounterCall(Game& g, int n, bool humanPlayed) {
 
 void CheckZunpa(Game& g) {
   RoundState& r = g.round;
+  // Which seats may call, found without a branch per seat: a call is rare,
+  // and which seat just played changes every move.
+  unsigned may = 0;
+  for (int seat = 1; seat <= kSeats; ++seat)
+    may |= static_cast<unsigned>((seat != r.CurrentSeat) & (r.HandTotal(seat) == r.PileRank)) << (seat - 1);
+  if (may == 0) return;
   std::array<int, 3> callers{};
   int n = 0;
-  for (int seat = 1; seat <= kSeats; ++seat)
-    if (seat != r.CurrentSeat && r.HandTotal(seat) == r.PileRank) callers[n++] = seat;
-  if (n == 0) return;
+  for (; may != 0 && n < 3; may &= may - 1)
+    callers[static_cast<std::size_t>(n++)] = __builtin_ctz(may) + 1;
   r.ZunpaSeat1 = callers[0];
   r.ZunpaSeat2 = callers[1];
   r.ZunpaSeat3 = callers[2];
