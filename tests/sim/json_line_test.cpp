@@ -1,6 +1,6 @@
 // The log's line writer: numbers at their extremes, the comma rule through
-// empty and nested arrays, and lines that add to a log without touching
-// what it already holds.
+// empty and nested arrays, lines longer than its buffer, and lines that add
+// to a log without touching what it already holds.
 
 #include "json_line.h"
 
@@ -48,6 +48,28 @@ TEST(JsonLine, CommasOnlyBetweenNeighbours) {
   log.clear();
   JsonLine(log, "game").Open("players").TextItem("ｱｶﾞﾘｰﾀ").TextItem("").Close().Text("q", "ok").End();
   EXPECT_EQ(log, "{\"ev\":\"game\",\"players\":[\"ｱｶﾞﾘｰﾀ\",\"\"],\"q\":\"ok\"}\n");
+}
+
+TEST(JsonLine, LongLinesComeOutWhole) {
+  // A line is staged on the stack: wherever its fields meet the end of that
+  // room, and however long a name, the line comes out as one piece. The
+  // expected text is built the slow way, a piece at a time.
+  std::vector<long> codes;
+  for (long c = 101; c <= 250; ++c)
+    codes.push_back(c % 3 ? c : -c);
+  codes.push_back(LONG_MIN);
+  std::string items;
+  for (long c : codes)
+    items += (items.empty() ? "" : ",") + std::to_string(c);
+
+  for (std::size_t length = 0; length < 1200; ++length) {
+    const std::string name(length, 'x');
+    std::string log;
+    JsonLine(log, "game").Text("name", name).Ints("stock", codes).Bool("taken", true).Null("winner").End();
+    ASSERT_EQ(log,
+              "{\"ev\":\"game\",\"name\":\"" + name + "\",\"stock\":[" + items + "],\"taken\":true,\"winner\":null}\n")
+        << "name of " << length << " bytes";
+  }
 }
 
 TEST(JsonLine, LinesAddToTheLogAsItIs) {

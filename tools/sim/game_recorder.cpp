@@ -7,7 +7,8 @@ namespace zunpa::sim {
 namespace {
 
 // Seats of a call, in seat order; the unused places (0) are left out.
-void Seats(JsonLine& line, std::string_view key, const std::array<int, 3>& seats) {
+template <std::size_t N>
+void Seats(JsonLine& line, const JsonLine::Literal<N>& key, const std::array<int, 3>& seats) {
   line.Open(key);
   for (int s : seats)
     if (s != 0) line.Item(s);

@@ -1,13 +1,20 @@
 #pragma once
-// One line of a game's JSON log, appended straight onto the log's string.
-// The runner clears that string between games and keeps its capacity, so a
-// line costs its bytes and no allocation: numbers are formatted on the stack,
-// and no field goes through a string of its own.
+// One line of a game's JSON log, added to the end of the log's string.
+// The line is put together in a buffer on the stack and appended in one
+// piece by End(): a string append per field, or per comma, costs more than
+// the bytes it copies. The runner clears a game's log and keeps its
+// capacity, so after the first games a line allocates nothing.
 //
 //   JsonLine(log, "play").Int("seat", 3).Int("card", 205).End();
 //   -> {"ev":"play","seat":3,"card":205}\n
+//
+// Keys are string literals: their lengths are known when compiled, so a key
+// is copied in a few moves, with no call and no length to count.
 
 #include <charconv>
+#include <cstddef>
+#include <cstring>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -15,65 +22,88 @@ namespace zunpa::sim {
 
 class JsonLine {
  public:
+  template <std::size_t N>
+  using Literal = char[N];
+
   // Opens the line with its event: {"ev":"<event>"
-  JsonLine(std::string& out, std::string_view event) : out_(out) {
-    out_ += '{';
-    Text("ev", event);
+  template <std::size_t N>
+  JsonLine(std::string& out, const Literal<N>& event) : out_(out) {
+    static_assert(N + 16 <= kBuffer, "the line's start fits the empty buffer");
+    *end_++ = '{';
+    Key("ev");
+    *end_++ = '"';
+    end_ = Copy(event, N - 1);
+    *end_++ = '"';
+    needsComma_ = true;
   }
+  JsonLine(const JsonLine&) = delete;
+  JsonLine& operator=(const JsonLine&) = delete;
 
   // The object's fields.
-  JsonLine& Int(std::string_view key, long value) {
+  template <std::size_t N>
+  JsonLine& Int(const Literal<N>& key, long value) {
     Key(key);
     return Item(value);
   }
-  JsonLine& Bool(std::string_view key, bool value) {
+  template <std::size_t N>
+  JsonLine& Bool(const Literal<N>& key, bool value) {
     Key(key);
-    return Word(value ? "true" : "false");
+    return value ? Word("true") : Word("false");
   }
-  JsonLine& Null(std::string_view key) {
+  template <std::size_t N>
+  JsonLine& Null(const Literal<N>& key) {
     Key(key);
     return Word("null");
   }
-  JsonLine& Text(std::string_view key, std::string_view text) {
+  template <std::size_t N>
+  JsonLine& Text(const Literal<N>& key, std::string_view text) {
     Key(key);
     return TextItem(text);
   }
 
   // Arrays: Open under a key, or inside an array without one; Item and
   // TextItem add values; Close ends the innermost array.
-  JsonLine& Open(std::string_view key) {
+  template <std::size_t N>
+  JsonLine& Open(const Literal<N>& key) {
     Key(key);
     return Open();
   }
   JsonLine& Open() {
+    Reserve(2);
     Separate();
-    out_ += '[';
+    *end_++ = '[';
     needsComma_ = false;
     return *this;
   }
   JsonLine& Item(long value) {
-    char digits[24];  // any long, its sign included
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    return Word(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+    Reserve(1 + kLongDigits);
+    Separate();
+    end_ = std::to_chars(end_, buffer_ + kBuffer, value).ptr;
+    needsComma_ = true;
+    return *this;
   }
   // Written as it is, unescaped: the names and words the log carries have
-  // no quotes, backslashes or control characters.
+  // no quotes, backslashes or control characters. Unlike keys, these are
+  // known only at run time.
   JsonLine& TextItem(std::string_view text) {
+    Reserve(2);
     Separate();
-    out_ += '"';
-    out_ += text;
-    out_ += '"';
+    *end_++ = '"';
+    Put(text);
+    Reserve(1);
+    *end_++ = '"';
     needsComma_ = true;
     return *this;
   }
   JsonLine& Close() {
-    out_ += ']';
+    Reserve(1);
+    *end_++ = ']';
     needsComma_ = true;
     return *this;
   }
   // A whole range of numbers as one array, under a key or inside an array.
-  template <typename Range>
-  JsonLine& Ints(std::string_view key, const Range& values) {
+  template <std::size_t N, typename Range>
+  JsonLine& Ints(const Literal<N>& key, const Range& values) {
     Key(key);
     return Ints(values);
   }
@@ -85,32 +115,70 @@ class JsonLine {
     return Close();
   }
 
-  // Closes the object and the line.
-  void End() { out_ += "}\n"; }
+  // Closes the object and the line, and adds the line to the log.
+  void End() {
+    Reserve(2);
+    *end_++ = '}';
+    *end_++ = '\n';
+    Flush();
+  }
 
  private:
+  // A deal, the longest line of a game, fits; a longer one (long names) is
+  // appended in pieces.
+  static constexpr std::size_t kBuffer = 512;
+  // Any long, its sign included.
+  static constexpr std::size_t kLongDigits = std::numeric_limits<long>::digits10 + 2;
+
   // The comma rule: a comma before every key or array item but the first of
-  // its object or array; none between a key and its value.
+  // its object or array; none between a key and its value. Callers make
+  // room for it.
   void Separate() {
-    if (needsComma_) out_ += ',';
+    if (needsComma_) *end_++ = ',';
   }
-  void Key(std::string_view key) {
+  template <std::size_t N>
+  void Key(const Literal<N>& key) {
+    static_assert(N + 3 <= kBuffer);
+    Reserve(N + 3);  // the comma, the quotes and the colon; N counts the '\0'
     Separate();
-    out_ += '"';
-    out_ += key;
-    out_ += "\":";
+    *end_++ = '"';
+    end_ = Copy(key, N - 1);
+    *end_++ = '"';
+    *end_++ = ':';
     needsComma_ = false;
   }
-  // A number or a literal, written bare.
-  JsonLine& Word(std::string_view word) {
+  // true, false or null, written bare.
+  template <std::size_t N>
+  JsonLine& Word(const Literal<N>& word) {
+    Reserve(N);
     Separate();
-    out_ += word;
+    end_ = Copy(word, N - 1);
     needsComma_ = true;
     return *this;
   }
 
+  std::size_t Room() const { return static_cast<std::size_t>(buffer_ + kBuffer - end_); }
+  // Makes room for n more bytes in the buffer (n at most kBuffer).
+  void Reserve(std::size_t n) {
+    if (Room() < n) Flush();
+  }
+  char* Copy(const char* from, std::size_t n) {
+    std::memcpy(end_, from, n);
+    return end_ + n;
+  }
+  void Put(std::string_view text) {
+    if (text.size() > Room()) return PutPastTheBuffer(text);
+    end_ = Copy(text.data(), text.size());
+  }
+  // The rare and the once-a-line paths, kept out of line so that what is
+  // inlined at every field stays small.
+  void PutPastTheBuffer(std::string_view text);
+  void Flush();
+
   std::string& out_;
   bool needsComma_ = false;
+  char buffer_[kBuffer];
+  char* end_ = buffer_;
 };
 
 }  // namespace zunpa::sim
