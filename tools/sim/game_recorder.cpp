@@ -1,98 +1,84 @@
 #include "game_recorder.h"
 
+#include "json_line.h"
 #include "rules/game.h"
 
 namespace zunpa::sim {
 namespace {
 
-std::string Bool(bool b) {
-  return b ? "true" : "false";
+// Seats of a call, in seat order; the unused places (0) are left out.
+template <std::size_t N>
+void Seats(JsonLine& line, const JsonLine::Literal<N>& key, const std::array<int, 3>& seats) {
+  line.Open(key);
+  for (int s : seats)
+    if (s != 0) line.Item(s);
+  line.Close();
 }
 
-template <typename Range>
-std::string Array(const Range& values) {
-  std::string out = "[";
-  bool first = true;
-  for (int v : values) {
-    if (!first) out += ',';
-    out += std::to_string(v);
-    first = false;
-  }
-  return out + "]";
-}
-
-std::string Seats(const std::array<int, 3>& seats) {
-  std::string out = "[";
-  for (int s : seats) {
-    if (s == 0) continue;
-    if (out.size() > 1) out += ',';
-    out += std::to_string(s);
-  }
-  return out + "]";
-}
-
-std::string StockArray(const Stock& stock) {
-  std::string out = "[";
-  for (int p = 0; p < stock.StockCount; ++p) {
-    if (p) out += ',';
-    out += std::to_string(CodeOf(stock.Deck[p]));
-  }
-  return out + "]";
+// The stock's codes from place 0 up to its top.
+void StockArray(JsonLine& line, const Stock& stock) {
+  line.Open("stock");
+  for (int p = 0; p < stock.StockCount; ++p)
+    line.Item(CodeOf(stock.Deck[p]));
+  line.Close();
 }
 
 }  // namespace
-
-void GameRecorder::Line(const std::string& text) {
-  *log_ += text;
-  *log_ += '\n';
-}
 
 void GameRecorder::StartGame(const Game& g, long gameIndex, std::string* log) {
   log_ = log;
   game_ = gameIndex;
   ++stats_.games;
   if (!log_) return;
-  std::string players = "[";
-  for (int i = 0; i < kSeats; ++i)
-    players += (i ? ",\"" : "\"") + g.seats.SeatName[i] + "\"";
-  Line("{\"ev\":\"game\",\"game\":" + std::to_string(game_) + ",\"players\":" + players + "],\"roles\":[" +
-       std::to_string(g.roles.SuitChangeRank) + "," + std::to_string(g.roles.ReverseRank) + "," +
-       std::to_string(g.roles.SkipRank) + "]}");
+  JsonLine line(*log_, "game");
+  line.Int("game", game_).Open("players");
+  for (const std::string& name : g.seats.SeatName)
+    line.TextItem(name);
+  line.Close().Open("roles").Item(g.roles.SuitChangeRank).Item(g.roles.ReverseRank).Item(g.roles.SkipRank).Close();
+  line.End();
 }
 
 void GameRecorder::OnDeal(const Game& g) {
   if (!log_) return;
   const RoundState& r = g.round;
-  std::string hands = "[";
-  for (int i = 0; i < kSeats; ++i)
-    hands += (i ? "," : "") + Array(r.hands[i]);
-  Line("{\"ev\":\"deal\",\"game\":" + std::to_string(game_) + ",\"round\":" + std::to_string(r.RoundNo) +
-       ",\"starter\":" + std::to_string(r.NextStarter) + ",\"hands\":" + hands + "],\"stock\":" + StockArray(r.stock) +
-       "}");
+  JsonLine line(*log_, "deal");
+  line.Int("game", game_).Int("round", r.RoundNo).Int("starter", r.NextStarter).Open("hands");
+  for (const Hand& hand : r.hands)
+    line.Ints(hand);
+  line.Close();
+  StockArray(line, r.stock);
+  line.End();
 }
 
 void GameRecorder::OnOpen(const Game&, int code) {
-  if (log_) Line("{\"ev\":\"open\",\"card\":" + std::to_string(code) + "}");
+  if (log_) JsonLine(*log_, "open").Int("card", code).End();
 }
 
 void GameRecorder::OnPlay(const Game&, int seat, int code) {
   ++stats_.moves;
-  if (log_) Line("{\"ev\":\"play\",\"seat\":" + std::to_string(seat) + ",\"card\":" + std::to_string(code) + "}");
+  if (log_) JsonLine(*log_, "play").Int("seat", seat).Int("card", code).End();
 }
 
 void GameRecorder::OnDraw(const Game&, int seat, int code, bool penalty, bool afterRound) {
   ++stats_.moves;
   if (log_)
-    Line("{\"ev\":\"draw\",\"seat\":" + std::to_string(seat) + ",\"card\":" + std::to_string(code) +
-         ",\"penalty\":" + Bool(penalty) + ",\"after_round\":" + Bool(afterRound) + "}");
+    JsonLine(*log_, "draw")
+        .Int("seat", seat)
+        .Int("card", code)
+        .Bool("penalty", penalty)
+        .Bool("after_round", afterRound)
+        .End();
 }
 
 void GameRecorder::OnReshuffle(const Game& g) {
-  if (log_) Line("{\"ev\":\"reshuffle\",\"stock\":" + StockArray(g.round.stock) + "}");
+  if (!log_) return;
+  JsonLine line(*log_, "reshuffle");
+  StockArray(line, g.round.stock);
+  line.End();
 }
 
 void GameRecorder::OnDeclare(const Game&, int seat, int suit) {
-  if (log_) Line("{\"ev\":\"declare\",\"seat\":" + std::to_string(seat) + ",\"suit\":" + std::to_string(suit) + "}");
+  if (log_) JsonLine(*log_, "declare").Int("seat", seat).Int("suit", suit).End();
 }
 
 void GameRecorder::OnZunpa(const Game&, const ZunpaCall& call) {
@@ -102,9 +88,16 @@ void GameRecorder::OnZunpa(const Game&, const ZunpaCall& call) {
     for (int loser : call.losers)
       if (loser != 0) ++stats_.seats[loser - 1].calledOn;
   if (!log_) return;
-  Line("{\"ev\":\"zunpa\",\"callers\":" + Seats(call.callers) + ",\"passed\":" + Bool(call.passed) + ",\"countered\":" +
-       Bool(call.countered) + ",\"winner\":" + (call.passed ? std::string("null") : std::to_string(call.winner)) +
-       ",\"losers\":" + Seats(call.losers) + "}");
+  JsonLine line(*log_, "zunpa");
+  Seats(line, "callers", call.callers);
+  line.Bool("passed", call.passed).Bool("countered", call.countered);
+  // A call let pass has no winner.
+  if (call.passed)
+    line.Null("winner");
+  else
+    line.Int("winner", call.winner);
+  Seats(line, "losers", call.losers);
+  line.End();
 }
 
 void GameRecorder::OnRoundEnd(const Game& g) {
@@ -119,16 +112,19 @@ void GameRecorder::OnRoundEnd(const Game& g) {
   for (int seat : {r.ZunpaSeat1, r.ZunpaSeat2, r.ZunpaSeat3})
     if (r.ZunpaKind != 0 && seat != 0) ++stats_.seats[seat - 1].zunpaWins;
   if (!log_) return;
-  Line("{\"ev\":\"round\",\"game\":" + std::to_string(game_) + ",\"round\":" + std::to_string(r.RoundNo) +
-       ",\"end\":\"" + (r.OutSeat != 0 ? "out" : "zunpa") + "\",\"points\":" + Array(g.scores.lastRoundPoints) +
-       ",\"totals\":" + Array(g.scores.TotalPoints) + ",\"next\":" + std::to_string(r.NextStarter) + "}");
+  JsonLine(*log_, "round")
+      .Int("game", game_)
+      .Int("round", r.RoundNo)
+      .Text("end", r.OutSeat != 0 ? "out" : "zunpa")
+      .Ints("points", g.scores.lastRoundPoints)
+      .Ints("totals", g.scores.TotalPoints)
+      .Int("next", r.NextStarter)
+      .End();
 }
 
 void GameRecorder::OnRoundStalled(const Game& g) {
   ++stats_.stalledRounds;
-  if (log_)
-    Line("{\"ev\":\"stalled\",\"game\":" + std::to_string(game_) + ",\"round\":" + std::to_string(g.round.RoundNo) +
-         "}");
+  if (log_) JsonLine(*log_, "stalled").Int("game", game_).Int("round", g.round.RoundNo).End();
 }
 
 void GameRecorder::OnGameEnd(const Game& g) {
@@ -140,20 +136,15 @@ void GameRecorder::OnGameEnd(const Game& g) {
     ++s.places[standings[seat - 1] - 1];
   }
   if (log_)
-    Line("{\"ev\":\"end\",\"game\":" + std::to_string(game_) + ",\"totals\":" + Array(g.scores.TotalPoints) +
-         ",\"standings\":" + Array(standings) + "}");
+    JsonLine(*log_, "end").Int("game", game_).Ints("totals", g.scores.TotalPoints).Ints("standings", standings).End();
 }
 
 void GameRecorder::OnAsk(int seat, std::string_view question, std::string_view answer) {
-  if (log_)
-    Line("{\"ev\":\"ask\",\"seat\":" + std::to_string(seat) + ",\"q\":\"" + std::string(question) + "\",\"answer\":\"" +
-         std::string(answer) + "\"}");
+  if (log_) JsonLine(*log_, "ask").Int("seat", seat).Text("q", question).Text("answer", answer).End();
 }
 
 void GameRecorder::OnRefusedClick(int seat, int code) {
-  if (log_)
-    Line("{\"ev\":\"click\",\"seat\":" + std::to_string(seat) + ",\"card\":" + std::to_string(code) +
-         ",\"taken\":false}");
+  if (log_) JsonLine(*log_, "click").Int("seat", seat).Int("card", code).Bool("taken", false).End();
 }
 
 }  // namespace zunpa::sim

@@ -33,7 +33,6 @@ class GameRecorder : public PlayObserver {
   void OnRefusedClick(int seat, int code);
 
  private:
-  void Line(const std::string& text);
   RunStats stats_;
   std::string* log_ = nullptr;
   long game_ = 0;
