@@ -29,6 +29,9 @@ void GameRecorder::StartGame(const Game& g, long gameIndex, std::string* log) {
   log_ = log;
   game_ = gameIndex;
   ++stats_.games;
+  // Moves are counted from the round's own count; only the log needs a
+  // call per move.
+  followsMoves = log_ != nullptr;
   if (!log_) return;
   JsonLine line(*log_, "game");
   line.Int("game", game_).Open("players");
@@ -55,12 +58,10 @@ void GameRecorder::OnOpen(const Game&, int code) {
 }
 
 void GameRecorder::OnPlay(const Game&, int seat, int code) {
-  ++stats_.moves;
   if (log_) JsonLine(*log_, "play").Int("seat", seat).Int("card", code).End();
 }
 
 void GameRecorder::OnDraw(const Game&, int seat, int code, bool penalty, bool afterRound) {
-  ++stats_.moves;
   if (log_)
     JsonLine(*log_, "draw")
         .Int("seat", seat)
@@ -103,6 +104,7 @@ void GameRecorder::OnZunpa(const Game&, const ZunpaCall& call) {
 void GameRecorder::OnRoundEnd(const Game& g) {
   const RoundState& r = g.round;
   ++stats_.rounds;
+  stats_.moves += g.flow.movesThisRound;
   for (int i = 0; i < kSeats; ++i) {
     SeatStats& s = stats_.seats[i];
     ++s.rounds;
@@ -124,6 +126,7 @@ void GameRecorder::OnRoundEnd(const Game& g) {
 
 void GameRecorder::OnRoundStalled(const Game& g) {
   ++stats_.stalledRounds;
+  stats_.moves += g.flow.movesThisRound;
   if (log_) JsonLine(*log_, "stalled").Int("game", game_).Int("round", g.round.RoundNo).End();
 }
 
