@@ -169,7 +169,7 @@ std::array<HandScore, kSeats> ScoreRound(Game& g) {
   const int sc = g.roles.SuitChangeRank;
   std::array<HandScore, kSeats> hands;
   std::array<std::int64_t, kSeats> points{};
-  if (r.ZunpaKind != 0) r.HandOf(r.CurrentSeat).Insert(CodeOf(r.PileSuit, r.PileRank));
+  if (r.ZunpaKind != 0) r.HandOf(r.CurrentSeat).Insert(Card{r.PileSuit, r.PileRank});
   const std::int64_t g_factor = r.ZunpaKind != 0 ? WinnersFactor(r, sc) : 1;
   for (int seat = 1; seat <= kSeats; ++seat) {
     HandScore& h = hands[seat - 1];

@@ -30,6 +30,11 @@ constexpr int BitOfCode(int code) {
 constexpr CardSet SetOfCode(int code) {
   return IsCardCode(code) ? CardSet{1} << BitOfCode(code) : 0;
 }
+// The same from the suit and rank, with no code to take apart.
+constexpr CardSet SetOfCard(Card c) {
+  const bool isCard = static_cast<unsigned>(c.suit - 1) < 4 && static_cast<unsigned>(c.rank - 1) < kRanksPerSuit;
+  return isCard ? CardSet{1} << ((c.suit - 1) * kRanksPerSuit + c.rank - 1) : 0;
+}
 constexpr int RankOfBit(int bit) {
   return bit % kRanksPerSuit + 1;
 }

@@ -27,7 +27,7 @@ bool DrawCard(Game& g, int listIndex) {
     r.DrawnSuit = drawn.suit;
     r.DrawnRank = drawn.rank;
     Hand& hand = r.HandOf(seat);
-    hand.Insert(CodeOf(drawn));
+    hand.Insert(drawn);
     ++g.flow.movesThisRound;
     if (g.observer && g.observer->followsMoves)
       g.observer->OnDraw(g, seat, CodeOf(drawn), g.flow.penaltyDrawing, r.RoundOver());

@@ -63,20 +63,22 @@ class Hand {
   }
   // A card is held once: inserting one already held changes nothing, nor
   // does a code that is no card.
-  void Insert(int code) {
-    const CardSet card = SetOfCode(code);
+  void Insert(int code) { Insert(CardOfCode(code)); }
+  void Insert(Card c) {
+    const CardSet card = SetOfCard(c);
     const int fresh = (cards_ & card) == 0 && card != 0;
     cards_ |= card;
     count_ += fresh;
-    total_ += fresh * RankOfCode(code);
+    total_ += fresh * c.rank;
   }
   // False when the card is not held.
-  bool Remove(int code) {
-    const CardSet card = SetOfCode(code);
+  bool Remove(int code) { return Remove(CardOfCode(code)); }
+  bool Remove(Card c) {
+    const CardSet card = SetOfCard(c);
     const int held = (cards_ & card) != 0;
     cards_ &= ~card;
     count_ -= held;
-    total_ -= held * RankOfCode(code);
+    total_ -= held * c.rank;
     return held != 0;
   }
   bool Contains(int code) const { return (cards_ & SetOfCode(code)) != 0; }

@@ -9,7 +9,7 @@ namespace zunpa {
 void RemoveFromHand(Game& g, int listIndex) {
   RoundState& r = g.round;
   const int seat = listIndex + 1;
-  r.HandOf(seat).Remove(CodeOf(r.SelSuit, r.SelRank));
+  r.HandOf(seat).Remove(Card{r.SelSuit, r.SelRank});
   LayOutRow(g, seat, false);
   if (g.seats.IsHuman(seat)) ShowHandTotal(g);
 }
