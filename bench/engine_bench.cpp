@@ -10,6 +10,7 @@
 #include "players/strategies.h"
 #include "rules/deal.h"
 #include "rules/game.h"
+#include "rules/rejection_shuffle.h"
 #include "rules/silent_host.h"
 #include "sim_runner.h"
 
@@ -73,13 +74,7 @@ std::vector<Position> Positions(int count) {
     std::uint64_t placed = 0;
     std::array<int, kCardsInPack> order{};
     const int handSize = 1 + random.Below(8), played = random.Below(12);
-    random.DrawWhile(kCardsInPack, [&, k = 0](int n) mutable {
-      const std::uint64_t bit = std::uint64_t{1} << n;
-      order[static_cast<std::size_t>(k)] = n;
-      k += (placed & bit) == 0;
-      placed |= bit;
-      return k < handSize + played + 1;
-    });
+    DrawUnplacedNumbers(random, placed, order, handSize + played + 1);
     for (int k = 0; k < handSize; ++k)
       p.hand.Insert(CodeOf(CardOfNumber(order[static_cast<std::size_t>(k)])));
     for (int k = handSize; k <= handSize + played; ++k)

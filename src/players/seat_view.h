@@ -24,7 +24,6 @@ struct Candidates {
   CardSet cards = 0;
   bool None() const { return cards == 0; }
   bool Single() const { return cards != 0 && (cards & (cards - 1)) == 0; }
-  int Count() const { return CountCards(cards); }
   int First() const { return CodeOfBit(LowestBit(cards)); }
 };
 

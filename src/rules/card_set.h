@@ -19,21 +19,13 @@ constexpr CardSet kWholePack = (CardSet{1} << kCardsInPack) - 1;
 // One card of every suit at the lowest rank.
 constexpr CardSet kOneRank = 1 | CardSet{1} << 13 | CardSet{1} << 26 | CardSet{1} << 39;
 
-constexpr bool IsCardCode(int code) {
-  const int rank = RankOfCode(code);
-  return code >= 101 && code <= 413 && rank >= 1 && rank <= kRanksPerSuit;
-}
-constexpr int BitOfCode(int code) {
-  return (SuitOfCode(code) - 1) * kRanksPerSuit + RankOfCode(code) - 1;
-}
 // The set holding just this card; empty for anything that is not a card.
-constexpr CardSet SetOfCode(int code) {
-  return IsCardCode(code) ? CardSet{1} << BitOfCode(code) : 0;
-}
-// The same from the suit and rank, with no code to take apart.
 constexpr CardSet SetOfCard(Card c) {
   const bool isCard = static_cast<unsigned>(c.suit - 1) < 4 && static_cast<unsigned>(c.rank - 1) < kRanksPerSuit;
   return isCard ? CardSet{1} << ((c.suit - 1) * kRanksPerSuit + c.rank - 1) : 0;
+}
+constexpr CardSet SetOfCode(int code) {
+  return SetOfCard(CardOfCode(code));
 }
 constexpr int RankOfBit(int bit) {
   return bit % kRanksPerSuit + 1;

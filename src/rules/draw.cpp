@@ -65,7 +65,7 @@ void TakePenalty(Game& g, int listIndex) {
 bool Reshuffle(Game& g) {
   RoundState& r = g.round;
   // Cards in hands and the top of the pile never go back into the stock.
-  CardSet held = SetOfCode(CodeOf(r.TopPrintedSuit(), r.PileRank));
+  CardSet held = SetOfCard({r.TopPrintedSuit(), r.PileRank});
   for (const Hand& hand : r.hands)
     held |= hand.Cards();
   // The shuffle draws card numbers, not card bits.

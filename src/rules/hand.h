@@ -48,8 +48,6 @@ class Hand {
   CardSet Cards() const { return cards_; }
   // Sum of the ranks: the hand's value when a Zunpa is called.
   int Total() const { return total_; }
-  // Where the card stands in ascending order: the cards below it.
-  int PlaceOf(int code) const { return CountCards(cards_ & (SetOfCode(code) - 1)); }
 
   void Clear() {
     cards_ = 0;
