@@ -45,7 +45,8 @@ constexpr int CodeOfBit(int bit) {
 }
 // A shuffle numbers the cards rank by rank (see NumberOf).
 constexpr int BitOfNumber(int number) {
-  return (number % 4) * kRanksPerSuit + number / 4;
+  const auto n = static_cast<unsigned>(number);
+  return static_cast<int>(n % 4 * kRanksPerSuit + n / 4);
 }
 constexpr int NumberOfBit(int bit) {
   return (RankOfBit(bit) - 1) * 4 + SuitOfBit(bit) - 1;
@@ -78,20 +79,23 @@ constexpr unsigned RanksIn(CardSet s) {
   return static_cast<unsigned>((s | s >> 13 | s >> 26 | s >> 39) & kOneSuit);
 }
 
-// Every card whose rank - 1 has bit `b` set.
-constexpr CardSet RanksWithIndexBit(int b) {
-  CardSet set = 0;
-  for (int index = 0; index < kRanksPerSuit; ++index)
-    if ((index >> b) & 1) set |= kOneRank << index;
-  return set;
-}
+// The sum of the ranks in one suit's 13 bits, for every such row.
+inline constexpr std::array<std::uint8_t, std::size_t{1} << kRanksPerSuit> kRankTotalOfRow = [] {
+  std::array<std::uint8_t, std::size_t{1} << kRanksPerSuit> totals{};
+  for (std::size_t row = 1; row < totals.size(); ++row) {
+    const int lowest = __builtin_ctzll(row);
+    totals[row] = static_cast<std::uint8_t>(totals[row & (row - 1)] + lowest + 1);
+  }
+  return totals;
+}();
 
-// The sum of the ranks in a set: each bit of rank - 1 weighs its power of
-// two, and every card adds one more.
+// The sum of the ranks in a set: four rows looked up, cheaper than the
+// five population counts of weighing each bit of rank - 1.
 constexpr int RankTotal(CardSet s) {
-  constexpr CardSet k1 = RanksWithIndexBit(0), k2 = RanksWithIndexBit(1);
-  constexpr CardSet k4 = RanksWithIndexBit(2), k8 = RanksWithIndexBit(3);
-  return CountCards(s) + CountCards(s & k1) + 2 * CountCards(s & k2) + 4 * CountCards(s & k4) + 8 * CountCards(s & k8);
+  const auto row = [s](int suit) {
+    return kRankTotalOfRow[static_cast<std::size_t>(s >> (suit * kRanksPerSuit) & kOneSuit)];
+  };
+  return row(0) + row(1) + row(2) + row(3);
 }
 
 }  // namespace zunpa

@@ -38,8 +38,11 @@ constexpr Card CardOfCode(int code) {
 constexpr int NumberOf(Card c) {
   return (c.rank - 1) * 4 + (c.suit - 1);
 }
+// Numbers are never negative: unsigned, the halving and the rest are one
+// shift and one mask each.
 constexpr Card CardOfNumber(int number) {
-  return {number % 4 + 1, number / 4 + 1};
+  const auto n = static_cast<unsigned>(number);
+  return {static_cast<int>(n % 4) + 1, static_cast<int>(n / 4) + 1};
 }
 
 // Index of a card's picture in the display model: the suit's array of 13,

@@ -60,7 +60,7 @@ void TurnUpOpeningCard(Game& g) {
   r.SelRank = r.PileRank = top.rank;
   r.SelSuit = r.PileSuit = top.suit;
   r.pileLog.Clear();
-  r.pileLog.Add(CodeOf(top));
+  r.pileLog.Add(top);
   SetArrow(g, true, false);
   if (g.watching && g.options.AutoDetect && g.seats.HumanPlays()) g.display.handTotalVisible = true;
   if (g.observer) g.observer->OnOpen(g, CodeOf(top));

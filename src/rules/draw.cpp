@@ -94,7 +94,7 @@ bool Reshuffle(Game& g) {
   // The pile is its top card again: the log restarts from the card really
   // on top, whatever suit was declared on it.
   r.pileLog.Clear();
-  r.pileLog.Add(CodeOf(r.TopPrintedSuit(), r.PileRank));
+  r.pileLog.Add(Card{r.TopPrintedSuit(), r.PileRank});
   if (g.observer) g.observer->OnReshuffle(g);
   --r.stock.StockCount;
   r.Prev1Suit = r.Prev1Rank = r.Prev2Suit = r.Prev2Rank = 0;

@@ -34,7 +34,7 @@ void MoveCardToPile(Game& g) {
   r.Prev1Rank = r.PileRank;
   r.PileSuit = r.SelSuit;
   r.PileRank = r.SelRank;
-  r.pileLog.Add(CodeOf(r.PileSuit, r.PileRank));
+  r.pileLog.Add(Card{r.PileSuit, r.PileRank});
 }
 
 }  // namespace zunpa

@@ -13,19 +13,32 @@
 
 namespace zunpa {
 
+// Adds number n (0..63) to `seen` and counts `i` on when it was not there.
+inline void MarkAndCountFresh(std::uint64_t& seen, std::int64_t& i, int n) {
+#if defined(__x86_64__) && defined(__GNUC__)
+  // bts leaves the bit's old value in the carry, which sbb takes off the
+  // count: two instructions where the compiler writes seven, on the
+  // shuffle's innermost loop.
+  asm("btsq %q2, %0\n\tsbbq $-1, %1" : "+r"(seen), "+r"(i) : "r"(n) : "cc");
+#else
+  const std::uint64_t bit = std::uint64_t{1} << n;
+  i += (seen & bit) == 0;
+  seen |= bit;
+#endif
+}
+
 // Fills order[0..count) with numbers 0..51 not in `placed`, and adds them
 // to it. `count` must not exceed the numbers left out of `placed`.
 inline void DrawUnplacedNumbers(RandomSource& random, std::uint64_t& placed, std::array<int, kCardsInPack>& order,
                                 int count) {
   if (count <= 0) return;
   std::uint64_t seen = placed;
-  int i = 0;
+  std::int64_t i = 0;  // as wide as an address: no widening per draw
+  const std::int64_t wanted = count;
   random.DrawWhile(kCardsInPack, [&](int n) {
-    const std::uint64_t bit = std::uint64_t{1} << n;
     order[static_cast<std::size_t>(i)] = n;
-    i += (seen & bit) == 0;
-    seen |= bit;
-    return i < count;
+    MarkAndCountFresh(seen, i, n);
+    return i < wanted;
   });
   placed = seen;
 }

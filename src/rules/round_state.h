@@ -19,11 +19,11 @@ class PileLog {
     count_ = 0;
     ofRank_ = {};
   }
-  void Add(int code) {
+  void Add(int code) { Add(CardOfCode(code)); }
+  void Add(Card c) {
     if (count_ >= kCardsInPack) return;
-    codes_[count_++] = static_cast<short>(code);
-    const int rank = RankOfCode(code);
-    if (rank >= 1 && rank <= 13) ++ofRank_[rank];
+    codes_[count_++] = static_cast<short>(CodeOf(c));
+    if (c.rank >= 1 && c.rank <= 13) ++ofRank_[c.rank];
   }
   int size() const { return count_; }
   int CountOfRank(int rank) const { return rank >= 1 && rank <= 13 ? ofRank_[rank] : 0; }
