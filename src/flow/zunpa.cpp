@@ -120,7 +120,8 @@ void CheckZunpa(Game& g) {
   // and which seat just played changes every move.
   unsigned may = 0;
   for (int seat = 1; seat <= kSeats; ++seat)
-    may |= static_cast<unsigned>((seat != r.CurrentSeat) & (r.HandTotal(seat) == r.PileRank)) << (seat - 1);
+    may |= static_cast<unsigned>(r.HandTotal(seat) == r.PileRank) << (seat - 1);
+  may &= ~(1u << ((static_cast<unsigned>(r.CurrentSeat) - 1) & 31u));  // the player cannot call on itself
   if (may == 0) return;
   std::array<int, 3> callers{};
   int n = 0;

@@ -34,7 +34,7 @@ void ShuffleAndDeal(Game& g) {
   RoundState& r = g.round;
   r.OutSeat = 0;
   g.random.Reseed(ReseedPoint::Deal, r.RoundNo);
-  std::array<int, kCardsInPack> order{};
+  std::array<int, kCardsInPack> order;  // every place read is drawn first
   std::uint64_t placed = 0;
   DrawUnplacedNumbers(g.random, placed, order, kCardsInPack);
   // The first five numbers go to seat 1, the next five to seat 2, ...

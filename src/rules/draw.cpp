@@ -80,7 +80,7 @@ bool Reshuffle(Game& g) {
   g.random.Reseed(ReseedPoint::Reshuffle, r.RoundNo);
   r.stock.StockCount = 0;
   std::uint64_t placed = keptOut;
-  std::array<int, kCardsInPack> order{};
+  std::array<int, kCardsInPack> order;  // every place read is drawn first
   DrawUnplacedNumbers(g.random, placed, order, free);
   for (int i = 0; i < free; ++i) {
     const Card card = CardOfNumber(order[static_cast<std::size_t>(i)]);
