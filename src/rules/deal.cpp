@@ -38,14 +38,17 @@ void ShuffleAndDeal(Game& g) {
   std::uint64_t placed = 0;
   DrawUnplacedNumbers(g.random, placed, order, kCardsInPack);
   // The first five numbers go to seat 1, the next five to seat 2, ...
-  std::array<CardSet, kSeats> dealt{};
-  for (int i = 0; i < kSeats * kHandSize; ++i)
-    dealt[static_cast<std::size_t>(i / kHandSize)] |= CardSet{1} << BitOfNumber(order[static_cast<std::size_t>(i)]);
-  for (int s = 0; s < kSeats; ++s)
-    r.hands[static_cast<std::size_t>(s)].Assign(dealt[static_cast<std::size_t>(s)]);
-  r.stock.StockCount = 0;
-  for (int i = kSeats * kHandSize; i < kCardsInPack; ++i)
-    r.stock.Deck[r.stock.StockCount++] = CardOfNumber(order[static_cast<std::size_t>(i)]);
+  constexpr std::size_t kDealt = kSeats * kHandSize;
+  for (std::size_t s = 0; s < kSeats; ++s) {
+    CardSet dealt = 0;
+    for (std::size_t k = s * kHandSize; k < (s + 1) * kHandSize; ++k)
+      dealt |= CardSet{1} << BitOfNumber(order[k]);
+    r.hands[s].Assign(dealt);
+  }
+  // ... and the rest, in order, to the stock.
+  for (std::size_t k = kDealt; k < kCardsInPack; ++k)
+    r.stock.Deck[k - kDealt] = CardOfNumber(order[k]);
+  r.stock.StockCount = kCardsInPack - static_cast<int>(kDealt);
   LayOutHands(g);
   ShowHandTotal(g);
   if (g.observer) g.observer->OnDeal(g);
