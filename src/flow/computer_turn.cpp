@@ -1,5 +1,7 @@
 #include "flow/computer_turn.h"
 
+#include <array>
+
 #include "flow/draw_two.h"
 #include "flow/play_card.h"
 #include "flow/turn_cycle.h"
@@ -7,6 +9,19 @@
 #include "rules/draw.h"
 
 namespace zunpa {
+namespace {
+
+// A character's card, taken apart by looking up: the move's whole chain of
+// work waits on it.
+constexpr int kLastCode = CodeOf(kDiamond, 13);
+constexpr std::array<Card, kLastCode + 1> kCardOfCode = [] {
+  std::array<Card, kLastCode + 1> cards{};
+  for (int code = 0; code <= kLastCode; ++code)
+    cards[static_cast<std::size_t>(code)] = CardOfCode(code);
+  return cards;
+}();
+
+}  // namespace
 
 void ComputerTurn(Game& g, int listIndex) {
   RoundState& r = g.round;
@@ -24,8 +39,10 @@ void ComputerTurn(Game& g, int listIndex) {
     PassTurn(g);
     return;
   }
-  r.SelSuit = SuitOfCode(move.code);
-  r.SelRank = RankOfCode(move.code);
+  const auto code = static_cast<std::size_t>(move.code);
+  const Card card = code < kCardOfCode.size() ? kCardOfCode[code] : Card{};
+  r.SelSuit = card.suit;
+  r.SelRank = card.rank;
   PlayCard(g);
 }
 
