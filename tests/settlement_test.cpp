@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "rules/random_source.h"
+#include "scoring/points.h"
 #include "table_builder.h"
 
 namespace zunpa::testing {
@@ -248,6 +250,30 @@ TEST_F(SettlementTest, NextStarterFollowsTheCallersInTheDirectionOfPlay) {
   r = RoundState{};
   r.OutSeat = 2;
   EXPECT_EQ(NextStarterAfterRound(r), 2);
+}
+
+// Hands of every size under every suit-change rank: the sum and the
+// multiplier agree with valuing the cards one by one.
+TEST(ScoreHand, AgreesWithValuingEachCard) {
+  RandomSource random(77);
+  for (int suitChangeRank = 0; suitChangeRank <= 13; ++suitChangeRank) {
+    for (int trial = 0; trial < 400; ++trial) {
+      Hand hand;
+      const int size = random.Below(kCardsInPack + 1);
+      for (int k = 0; k < size; ++k)
+        hand.Insert(CodeOf(random.Below(4) + 1, random.Below(13) + 1));
+      std::int64_t sum = 0;
+      int suitChanges = 0;
+      for (int code : hand) {
+        sum += CardValue(RankOfCode(code), suitChangeRank);
+        suitChanges += RankOfCode(code) == suitChangeRank && RankOfCode(code) != kDrawTwoRank;
+      }
+      const HandScore score = ScoreHand(hand, suitChangeRank);
+      ASSERT_EQ(score.sum, sum) << "suit change " << suitChangeRank << ", trial " << trial;
+      ASSERT_EQ(score.suitChanges, suitChanges);
+      ASSERT_EQ(score.multiplier, std::int64_t{1} << suitChanges);
+    }
+  }
 }
 
 }  // namespace

@@ -16,7 +16,13 @@ struct HandScore {
 
 // A 2 is worth 2, a suit-change card 20, an ace 15, J/Q/K 10, others their
 // rank.
-int CardValue(int rank, int suitChangeRank);
+constexpr int CardValue(int rank, int suitChangeRank) {
+  if (rank == 2) return 2;
+  if (rank == suitChangeRank) return 20;
+  if (rank == 1) return 15;
+  if (rank >= 11) return 10;
+  return rank;
+}
 HandScore ScoreHand(const Hand& hand, int suitChangeRank);
 
 enum class TotalChange { None, Halved, Doubled };
