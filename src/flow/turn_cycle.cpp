@@ -167,6 +167,11 @@ void MakeSteps(Game& g, bool untilUserActs) {
 
 }  // namespace
 
+int NextSeat(int seat, bool reversed, bool skip) {
+  const int next = SeatAfter(seat, reversed);
+  return skip ? SeatAfter(next, reversed) : next;
+}
+
 bool StartRound(Game& g) {
   if (!ResolveStarter(g)) return false;
   OpenRound(g);
@@ -190,9 +195,26 @@ void RunSteps(Game& g) {
   MakeSteps(g, true);
 }
 
-void SettleUsersLastCard(Game& g, int seat) {
-  g.round.OutSeat = seat;
-  SettleRound(g);
+void PassTurn(Game& g) {
+  RoundState& r = g.round;
+  SetStockCounter(g, r.stock.StockCount);
+  const int justMoved = r.CurrentSeat;
+  if (justMoved < 1 || justMoved > kSeats) return;
+  if (g.seats.IsHuman(justMoved) && r.HandOf(justMoved).empty() && !r.RoundOver()) {
+    r.OutSeat = justMoved;
+    SettleRound(g);
+    return;
+  }
+  if (r.OutSeat != 0) return;
+  const bool skip = r.SkipPending;
+  const int next = NextSeat(justMoved, r.Reversed, skip);
+  if (skip) {
+    r.SkipPending = false;
+    r.CurrentSeat = 0;
+  }
+  MoveBar(g, next);
+  g.flow.pendingSeat = next;
+  g.flow.pendingBySkip = skip;
 }
 
 bool UserMayMove(const Game& g) {

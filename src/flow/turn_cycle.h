@@ -3,7 +3,6 @@
 // user's actions and the locking of the user's controls.
 
 #include "rules/game.h"
-#include "rules/table_display.h"
 
 namespace zunpa {
 
@@ -27,36 +26,11 @@ void RunSteps(Game& g);
 bool StartRound(Game& g);
 // StartRound, then every step up to the user's move: for headless tables.
 void RunRoundDriver(Game& g);
-// The seat that moves after `seat` (with a skip, the one after that).
-constexpr int NextSeat(int seat, bool reversed, bool skip) {
-  const int next = SeatAfter(seat, reversed);
-  return skip ? SeatAfter(next, reversed) : next;
-}
-// The user's last card went by a path that did not settle the round.
-void SettleUsersLastCard(Game& g, int seat);
 // Hands the move to the seat after CurrentSeat; the move itself is the next
-// step, so a long run of computer moves is a loop, not nested calls. In
-// line: it follows every move.
-inline void PassTurn(Game& g) {
-  RoundState& r = g.round;
-  SetStockCounter(g, r.stock.StockCount);
-  const int justMoved = r.CurrentSeat;
-  if (justMoved < 1 || justMoved > kSeats) return;
-  if (g.seats.IsHuman(justMoved) && r.HandOf(justMoved).empty() && !r.RoundOver()) {
-    SettleUsersLastCard(g, justMoved);
-    return;
-  }
-  if (r.OutSeat != 0) return;
-  const bool skip = r.SkipPending;
-  const int next = NextSeat(justMoved, r.Reversed, skip);
-  if (skip) {
-    r.SkipPending = false;
-    r.CurrentSeat = 0;
-  }
-  MoveBar(g, next);
-  g.flow.pendingSeat = next;
-  g.flow.pendingBySkip = skip;
-}
+// step, so a long run of computer moves is a loop, not nested calls.
+void PassTurn(Game& g);
+// The seat that moves after `seat` (with a skip, the one after that).
+int NextSeat(int seat, bool reversed, bool skip);
 
 // The user's actions. Each is ignored unless the user is to move and, for a
 // card, the card is in the user's hand. The moves they set going are steps.
