@@ -202,5 +202,23 @@ TEST(RejectionShuffle, DrawsAsTheDrawAgainLoopDoes) {
   }
 }
 
+// Where the processor has no bit-test-and-set the plain form is built: both
+// mark the same bits and count the same fresh numbers.
+TEST(RejectionShuffle, PlainMarkingAgreesWithTheBuiltOne) {
+  RandomSource random(11);
+  for (int trial = 0; trial < 2000; ++trial) {
+    const std::uint64_t seen = random.NextBits() & random.NextBits();
+    const int n = random.Below(64);
+    const std::int64_t before = random.Below(60);
+    std::uint64_t builtSeen = seen, plainSeen = seen;
+    std::int64_t builtCount = before, plainCount = before;
+    MarkAndCountFresh(builtSeen, builtCount, n);
+    MarkAndCountFreshPlain(plainSeen, plainCount, n);
+    ASSERT_EQ(builtSeen, plainSeen) << trial;
+    ASSERT_EQ(builtCount, plainCount) << trial;
+    ASSERT_EQ(plainCount - before, (seen >> n & 1) == 0 ? 1 : 0);
+  }
+}
+
 }  // namespace
 }  // namespace zunpa

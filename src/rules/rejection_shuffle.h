@@ -14,6 +14,11 @@
 namespace zunpa {
 
 // Adds number n (0..63) to `seen` and counts `i` on when it was not there.
+constexpr void MarkAndCountFreshPlain(std::uint64_t& seen, std::int64_t& i, int n) {
+  const std::uint64_t bit = std::uint64_t{1} << n;
+  i += (seen & bit) == 0;
+  seen |= bit;
+}
 inline void MarkAndCountFresh(std::uint64_t& seen, std::int64_t& i, int n) {
 #if defined(__x86_64__) && defined(__GNUC__)
   // bts leaves the bit's old value in the carry, which sbb takes off the
@@ -21,9 +26,7 @@ inline void MarkAndCountFresh(std::uint64_t& seen, std::int64_t& i, int n) {
   // shuffle's innermost loop.
   asm("btsq %q2, %0\n\tsbbq $-1, %1" : "+r"(seen), "+r"(i) : "r"(n) : "cc");
 #else
-  const std::uint64_t bit = std::uint64_t{1} << n;
-  i += (seen & bit) == 0;
-  seen |= bit;
+  MarkAndCountFreshPlain(seen, i, n);
 #endif
 }
 
