@@ -6,27 +6,19 @@ void DisplayChanged(Game& g) {
   if (g.watching) g.host->DisplayChanged();
 }
 
-void ClearTableDisplay(Game& g) {
-  if (!g.watching) return;
-  DisplayModel& d = g.display;
-  for (CardPicture& c : d.cards)
-    c.visible = c.enabled = c.faceUp = false;
-  for (Picture& m : d.suitMarkers)
-    m.visible = false;
-  d.playableMarks = 0;
-  DisplayChanged(g);
-}
+// Kept out of line even by whole-program optimisation: see the header.
+namespace shown {
 
-void MoveCardPicture(Game& g, int suit, int rank, int left, int top) {
-  if (!g.watching || suit < 1 || suit > 4 || rank < 1 || rank > 13) return;
+[[gnu::noinline]] void MoveCardPicture(Game& g, int suit, int rank, int left, int top) {
+  if (suit < 1 || suit > 4 || rank < 1 || rank > 13) return;
   CardPicture& c = g.display.Card(suit, rank);
   c.left = left;
   c.top = top;
   DisplayChanged(g);
 }
 
-void PutCardInFront(Game& g, int suit, int rank, int left, int top, bool faceUp) {
-  if (!g.watching || suit < 1 || suit > 4 || rank < 1 || rank > 13) return;
+[[gnu::noinline]] void PutCardInFront(Game& g, int suit, int rank, int left, int top, bool faceUp) {
+  if (suit < 1 || suit > 4 || rank < 1 || rank > 13) return;
   CardPicture& c = g.display.Card(suit, rank);
   c.faceUp = faceUp;
   c.left = left;
@@ -36,8 +28,7 @@ void PutCardInFront(Game& g, int suit, int rank, int left, int top, bool faceUp)
   DisplayChanged(g);
 }
 
-void LayOutRow(Game& g, int seat, bool refresh) {
-  if (!g.watching) return;
+[[gnu::noinline]] void LayOutRow(Game& g, int seat, bool refresh) {
   const Hand& hand = g.round.HandOf(seat);
   const bool faceUp = g.seats.IsHuman(seat);
   int k = 0;
@@ -50,6 +41,44 @@ void LayOutRow(Game& g, int seat, bool refresh) {
     c.visible = true;
     c.z = g.display.BringToFront();
   }
+  DisplayChanged(g);
+}
+
+[[gnu::noinline]] void SetArrow(Game& g, bool visible, bool up) {
+  g.display.arrowVisible = visible;
+  g.display.arrowUp = up;
+  DisplayChanged(g);
+}
+
+[[gnu::noinline]] void MoveBar(Game& g, int seat) {
+  if (seat < 1 || seat > kSeats) return;
+  g.display.barTop = kMarkerTop[seat - 1];
+  DisplayChanged(g);
+}
+
+[[gnu::noinline]] void SetStockCounter(Game& g, int stockCount) {
+  g.display.stockCounter = "あと" + std::to_string(stockCount) + "枚";
+  DisplayChanged(g);
+}
+
+[[gnu::noinline]] void ShowHandTotal(Game& g) {
+  if (!g.options.AutoDetect || !g.seats.HumanPlays()) return;
+  const int total = g.round.HandTotal(4);
+  g.display.handTotal = std::to_string(total);
+  g.display.handTotalFontSize = total < 14 ? 18 : 10;
+  DisplayChanged(g);
+}
+
+}  // namespace shown
+
+void ClearTableDisplay(Game& g) {
+  if (!g.watching) return;
+  DisplayModel& d = g.display;
+  for (CardPicture& c : d.cards)
+    c.visible = c.enabled = c.faceUp = false;
+  for (Picture& m : d.suitMarkers)
+    m.visible = false;
+  d.playableMarks = 0;
   DisplayChanged(g);
 }
 
@@ -97,25 +126,6 @@ void ShowSuitMarker(Game& g, int suitIndex) {
   DisplayChanged(g);
 }
 
-void SetArrow(Game& g, bool visible, bool up) {
-  if (!g.watching) return;
-  g.display.arrowVisible = visible;
-  g.display.arrowUp = up;
-  DisplayChanged(g);
-}
-
-void MoveBar(Game& g, int seat) {
-  if (!g.watching || seat < 1 || seat > kSeats) return;
-  g.display.barTop = kMarkerTop[seat - 1];
-  DisplayChanged(g);
-}
-
-void SetStockCounter(Game& g, int stockCount) {
-  if (!g.watching) return;
-  g.display.stockCounter = "あと" + std::to_string(stockCount) + "枚";
-  DisplayChanged(g);
-}
-
 void LockHumanInput(Game& g) {
   g.flow.humanInputOpen = false;
   if (!g.watching) return;
@@ -143,14 +153,6 @@ void UnlockHumanInput(Game& g) {
       d.playableMarkLefts[d.playableMarks++] = kMarkLeft + kHandStep * k;
     ++k;
   }
-  DisplayChanged(g);
-}
-
-void ShowHandTotal(Game& g) {
-  if (!g.watching || !g.options.AutoDetect || !g.seats.HumanPlays()) return;
-  const int total = g.round.HandTotal(4);
-  g.display.handTotal = std::to_string(total);
-  g.display.handTotalFontSize = total < 14 ? 18 : 10;
   DisplayChanged(g);
 }
 

@@ -7,15 +7,35 @@
 namespace zunpa {
 
 void DisplayChanged(Game& g);
+
+// The work of the steps below for a watched table, out of line: the test
+// for a watcher is in line, so a headless game pays that one test and the
+// moves' own code stays small.
+namespace shown {
+void MoveCardPicture(Game& g, int suit, int rank, int left, int top);
+void PutCardInFront(Game& g, int suit, int rank, int left, int top, bool faceUp);
+void LayOutRow(Game& g, int seat, bool refresh);
+void SetArrow(Game& g, bool visible, bool up);
+void MoveBar(Game& g, int seat);
+void SetStockCounter(Game& g, int stockCount);
+void ShowHandTotal(Game& g);
+}  // namespace shown
+
 // Every card face down, hidden and unclickable; markers and marks gone.
 void ClearTableDisplay(Game& g);
-void MoveCardPicture(Game& g, int suit, int rank, int left, int top);
+inline void MoveCardPicture(Game& g, int suit, int rank, int left, int top) {
+  if (g.watching) shown::MoveCardPicture(g, suit, rank, left, top);
+}
 // The picture of the card at the given place, brought to the front and shown.
-void PutCardInFront(Game& g, int suit, int rank, int left, int top, bool faceUp);
+inline void PutCardInFront(Game& g, int suit, int rank, int left, int top, bool faceUp) {
+  if (g.watching) shown::PutCardInFront(g, suit, rank, left, top, faceUp);
+}
 // Lays a seat's row out again from left 3000; with `refresh`, faces (the
 // user's up, the others' down) are reloaded and each card is brought to the
 // front and shown.
-void LayOutRow(Game& g, int seat, bool refresh);
+inline void LayOutRow(Game& g, int seat, bool refresh) {
+  if (g.watching) shown::LayOutRow(g, seat, refresh);
+}
 // After a deal: the user's hand face up, the others face down, the stock
 // stacked face down; every picture shown.
 void LayOutHands(Game& g);
@@ -25,13 +45,21 @@ void RefreshPileTop(Game& g);
 void StepPileFanBack(Game& g);
 void HideSuitMarkers(Game& g);
 void ShowSuitMarker(Game& g, int suitIndex);
-void SetArrow(Game& g, bool visible, bool up);
-void MoveBar(Game& g, int seat);
-void SetStockCounter(Game& g, int stockCount);
+inline void SetArrow(Game& g, bool visible, bool up) {
+  if (g.watching) shown::SetArrow(g, visible, up);
+}
+inline void MoveBar(Game& g, int seat) {
+  if (g.watching) shown::MoveBar(g, seat);
+}
+inline void SetStockCounter(Game& g, int stockCount) {
+  if (g.watching) shown::SetStockCounter(g, stockCount);
+}
 // The user's cards and draw button, locked or open with the playable cards
 // marked.
 void LockHumanInput(Game& g);
 void UnlockHumanInput(Game& g);
-void ShowHandTotal(Game& g);
+inline void ShowHandTotal(Game& g) {
+  if (g.watching) shown::ShowHandTotal(g);
+}
 
 }  // namespace zunpa
