@@ -69,10 +69,7 @@ namespace shown {
   DisplayChanged(g);
 }
 
-}  // namespace shown
-
-void ClearTableDisplay(Game& g) {
-  if (!g.watching) return;
+[[gnu::noinline]] void ClearTableDisplay(Game& g) {
   DisplayModel& d = g.display;
   for (CardPicture& c : d.cards)
     c.visible = c.enabled = c.faceUp = false;
@@ -82,42 +79,29 @@ void ClearTableDisplay(Game& g) {
   DisplayChanged(g);
 }
 
-void LayOutHands(Game& g) {
-  if (!g.watching) return;
+[[gnu::noinline]] void LayOutHands(Game& g) {
   for (int seat = 1; seat <= kSeats; ++seat)
-    LayOutRow(g, seat, true);
+    shown::LayOutRow(g, seat, true);
   const Stock& s = g.round.stock;
   for (int place = 0; place < s.StockCount; ++place)
-    PutCardInFront(g, s.Deck[place].suit, s.Deck[place].rank, kStockLeft, kStockTop, false);
+    shown::PutCardInFront(g, s.Deck[place].suit, s.Deck[place].rank, kStockLeft, kStockTop, false);
 }
 
-void RevealHand(Game& g, int seat) {
-  if (!g.watching || seat < 1 || seat > kSeats) return;
+[[gnu::noinline]] void RevealHand(Game& g, int seat) {
+  if (seat < 1 || seat > kSeats) return;
   for (int code : g.round.HandOf(seat))
     g.display.CardOfCode(code).faceUp = true;
   DisplayChanged(g);
 }
 
-void RefreshPileTop(Game& g) {
-  PutCardInFront(g, g.round.PileSuit, g.round.PileRank, kPile2Left, kPile2Top, true);
-}
-
-void StepPileFanBack(Game& g) {
-  const RoundState& r = g.round;
-  MoveCardPicture(g, r.Prev2Suit, r.Prev2Rank, kPile4Left, kPile4Top);
-  MoveCardPicture(g, r.Prev1Suit, r.Prev1Rank, kPile3Left, kPile3Top);
-  PutCardInFront(g, r.PileSuit, r.PileRank, kPile2Left, kPile2Top, true);
-}
-
-void HideSuitMarkers(Game& g) {
-  if (!g.watching) return;
+[[gnu::noinline]] void HideSuitMarkers(Game& g) {
   for (Picture& m : g.display.suitMarkers)
     m.visible = false;
   DisplayChanged(g);
 }
 
-void ShowSuitMarker(Game& g, int suitIndex) {
-  if (!g.watching || suitIndex < 0 || suitIndex > 3) return;
+[[gnu::noinline]] void ShowSuitMarker(Game& g, int suitIndex) {
+  if (suitIndex < 0 || suitIndex > 3) return;
   Picture& m = g.display.suitMarkers[suitIndex];
   m.left = kPileLeft;
   m.top = kPileTop;
@@ -126,9 +110,7 @@ void ShowSuitMarker(Game& g, int suitIndex) {
   DisplayChanged(g);
 }
 
-void LockHumanInput(Game& g) {
-  g.flow.humanInputOpen = false;
-  if (!g.watching) return;
+[[gnu::noinline]] void LockHumanInput(Game& g) {
   DisplayModel& d = g.display;
   d.drawButtonEnabled = false;
   for (int code : g.round.HandOf(4))
@@ -137,9 +119,7 @@ void LockHumanInput(Game& g) {
   DisplayChanged(g);
 }
 
-void UnlockHumanInput(Game& g) {
-  g.flow.humanInputOpen = true;
-  if (!g.watching) return;
+[[gnu::noinline]] void UnlockHumanInput(Game& g) {
   const RoundState& r = g.round;
   DisplayModel& d = g.display;
   d.drawButtonEnabled = true;
@@ -154,6 +134,19 @@ void UnlockHumanInput(Game& g) {
     ++k;
   }
   DisplayChanged(g);
+}
+
+}  // namespace shown
+
+void RefreshPileTop(Game& g) {
+  PutCardInFront(g, g.round.PileSuit, g.round.PileRank, kPile2Left, kPile2Top, true);
+}
+
+void StepPileFanBack(Game& g) {
+  const RoundState& r = g.round;
+  MoveCardPicture(g, r.Prev2Suit, r.Prev2Rank, kPile4Left, kPile4Top);
+  MoveCardPicture(g, r.Prev1Suit, r.Prev1Rank, kPile3Left, kPile3Top);
+  PutCardInFront(g, r.PileSuit, r.PileRank, kPile2Left, kPile2Top, true);
 }
 
 }  // namespace zunpa

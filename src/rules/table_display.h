@@ -19,10 +19,19 @@ void SetArrow(Game& g, bool visible, bool up);
 void MoveBar(Game& g, int seat);
 void SetStockCounter(Game& g, int stockCount);
 void ShowHandTotal(Game& g);
+void ClearTableDisplay(Game& g);
+void LayOutHands(Game& g);
+void RevealHand(Game& g, int seat);
+void HideSuitMarkers(Game& g);
+void ShowSuitMarker(Game& g, int suitIndex);
+void LockHumanInput(Game& g);
+void UnlockHumanInput(Game& g);
 }  // namespace shown
 
 // Every card face down, hidden and unclickable; markers and marks gone.
-void ClearTableDisplay(Game& g);
+inline void ClearTableDisplay(Game& g) {
+  if (g.watching) shown::ClearTableDisplay(g);
+}
 inline void MoveCardPicture(Game& g, int suit, int rank, int left, int top) {
   if (g.watching) shown::MoveCardPicture(g, suit, rank, left, top);
 }
@@ -38,13 +47,21 @@ inline void LayOutRow(Game& g, int seat, bool refresh) {
 }
 // After a deal: the user's hand face up, the others face down, the stock
 // stacked face down; every picture shown.
-void LayOutHands(Game& g);
-void RevealHand(Game& g, int seat);
+inline void LayOutHands(Game& g) {
+  if (g.watching) shown::LayOutHands(g);
+}
+inline void RevealHand(Game& g, int seat) {
+  if (g.watching) shown::RevealHand(g, seat);
+}
 void RefreshPileTop(Game& g);
 // The pile fan one place back, so a suit marker can lie on top.
 void StepPileFanBack(Game& g);
-void HideSuitMarkers(Game& g);
-void ShowSuitMarker(Game& g, int suitIndex);
+inline void HideSuitMarkers(Game& g) {
+  if (g.watching) shown::HideSuitMarkers(g);
+}
+inline void ShowSuitMarker(Game& g, int suitIndex) {
+  if (g.watching) shown::ShowSuitMarker(g, suitIndex);
+}
 inline void SetArrow(Game& g, bool visible, bool up) {
   if (g.watching) shown::SetArrow(g, visible, up);
 }
@@ -56,8 +73,14 @@ inline void SetStockCounter(Game& g, int stockCount) {
 }
 // The user's cards and draw button, locked or open with the playable cards
 // marked.
-void LockHumanInput(Game& g);
-void UnlockHumanInput(Game& g);
+inline void LockHumanInput(Game& g) {
+  g.flow.humanInputOpen = false;
+  if (g.watching) shown::LockHumanInput(g);
+}
+inline void UnlockHumanInput(Game& g) {
+  g.flow.humanInputOpen = true;
+  if (g.watching) shown::UnlockHumanInput(g);
+}
 inline void ShowHandTotal(Game& g) {
   if (g.watching) shown::ShowHandTotal(g);
 }
