@@ -79,23 +79,29 @@ constexpr unsigned RanksIn(CardSet s) {
   return static_cast<unsigned>((s | s >> 13 | s >> 26 | s >> 39) & kOneSuit);
 }
 
-// The sum of the ranks in one suit's 13 bits, for every such row.
-inline constexpr std::array<std::uint8_t, std::size_t{1} << kRanksPerSuit> kRankTotalOfRow = [] {
-  std::array<std::uint8_t, std::size_t{1} << kRanksPerSuit> totals{};
-  for (std::size_t row = 1; row < totals.size(); ++row) {
-    const int lowest = __builtin_ctzll(row);
-    totals[row] = static_cast<std::uint8_t>(totals[row & (row - 1)] + lowest + 1);
-  }
-  return totals;
-}();
+// For every row of one suit's 13 bits, the sum of value(rank) over its
+// cards: sums over a set are then four rows looked up.
+using RowSums = std::array<std::uint8_t, std::size_t{1} << kRanksPerSuit>;
+template <typename ValueOfRank>
+constexpr RowSums SumsOfRows(ValueOfRank value) {
+  RowSums sums{};
+  for (std::size_t row = 1; row < sums.size(); ++row)
+    sums[row] = static_cast<std::uint8_t>(sums[row & (row - 1)] + value(__builtin_ctzll(row) + 1));
+  return sums;
+}
+constexpr int SumByRows(const RowSums& sums, CardSet s) {
+  int sum = 0;
+  for (int suit = 0; suit < 4; ++suit)
+    sum += sums[static_cast<std::size_t>(s >> (suit * kRanksPerSuit) & kOneSuit)];
+  return sum;
+}
 
-// The sum of the ranks in a set: four rows looked up, cheaper than the
-// five population counts of weighing each bit of rank - 1.
+inline constexpr RowSums kRankTotalOfRow = SumsOfRows([](int rank) { return rank; });
+
+// The sum of the ranks in a set, cheaper by rows than the five population
+// counts of weighing each bit of rank - 1.
 constexpr int RankTotal(CardSet s) {
-  const auto row = [s](int suit) {
-    return kRankTotalOfRow[static_cast<std::size_t>(s >> (suit * kRanksPerSuit) & kOneSuit)];
-  };
-  return row(0) + row(1) + row(2) + row(3);
+  return SumByRows(kRankTotalOfRow, s);
 }
 
 }  // namespace zunpa
