@@ -1,13 +1,14 @@
 // Plays the installed game from inside its own process, as a person would
 // through the menus: loaded by Qt as a generic plugin
 // (QT_QPA_GENERIC_PLUGINS=zunpadriver), it picks the fastest speed, starts
-// a new game, draws with "めくる" at each of the user's moves until a round
+// a new game, plays by keyboard at each of the user's moves until a round
 // has ended and "保存" opens, saves, looks at the high scores and leaves by
 // the exit item. Every question gets its default answer.
 
 #include <QAction>
 #include <QApplication>
 #include <QGenericPlugin>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -42,23 +43,29 @@ class GameDriver : public QObject {
     if (!action) return;
     acting_ = true;
     if (action->isEnabled()) {
-      std::fprintf(stderr, "driver: %s after %d draws\n", kItems[next_], draws_);
+      std::fprintf(stderr, "driver: %s after %d key presses\n", kItems[next_], keyPresses_);
       ++next_;
       action->trigger();
     } else if (std::string_view(kItems[next_]) == "mneSAVE") {
-      DrawIfItIsTheUsersMove(window);
+      MoveIfItIsTheUsersMove(window);
     }
     acting_ = false;
     for (; told_ < answerer_.messages().size(); ++told_)
       std::fprintf(stderr, "driver: answered %s\n", qPrintable(answerer_.messages()[told_]));
   }
 
-  // "保存" opens from the second round on; until then the user draws.
-  void DrawIfItIsTheUsersMove(QWidget* window) {
+  // "保存" opens from the second round on; until then the user plays as a
+  // keyboard player does: the first Return shows the focus on the first
+  // card that may be played (or on "めくる" when none may), the next one
+  // plays it. A user who only drew would gather the pack into one hand and
+  // could keep a round going for as long as no computer could go out.
+  void MoveIfItIsTheUsersMove(QWidget* window) {
     auto* draw = window->findChild<QPushButton*>("cmdMEKU");
-    if (!draw || !draw->isVisible() || !draw->isEnabled()) return;
-    ++draws_;
-    draw->click();
+    auto* table = window->findChild<QWidget*>("table");
+    if (!draw || !table || !draw->isVisible() || !draw->isEnabled()) return;
+    ++keyPresses_;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(table, &press);
   }
 
   QTimer timer_;
@@ -66,7 +73,7 @@ class GameDriver : public QObject {
   std::size_t next_ = 0;
   qsizetype told_ = 0;
   bool acting_ = false;
-  int draws_ = 0;
+  int keyPresses_ = 0;
 };
 
 }  // namespace
