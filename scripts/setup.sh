@@ -5,11 +5,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${1:-build}"
 
-# The last line checks the install: the Debian package, its menu entry and
-# metainfo.
+# The third line checks the install: the Debian package, its menu entry
+# and metainfo. The last two are the desktop's pieces the tests start for
+# themselves: a sound server, an X server with a window manager, a Wayland
+# compositor and the accessibility bus with a reader of it.
 packages=(build-essential cmake googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev qt6-base-dev
-          qt6-multimedia-dev libqt6multimedia6 fonts-ipafont-gothic fonts-dejavu-core espeak-ng clang-format
-          dpkg-dev desktop-file-utils appstream lintian)
+          qt6-multimedia-dev libqt6multimedia6 libpulse-dev fonts-ipafont-gothic fonts-dejavu-core espeak-ng
+          clang-format dpkg-dev desktop-file-utils appstream lintian
+          pulseaudio pulseaudio-utils xvfb openbox x11-utils weston qt6-wayland
+          dbus at-spi2-core python3-pyatspi)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

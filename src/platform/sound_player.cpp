@@ -1,88 +1,95 @@
 #include "platform/sound_player.h"
 
-#include <QAudioDevice>
 #include <QEventLoop>
 #include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
 #include <algorithm>
 #include <cmath>
 
-#include "ui_logic/wav_duration.h"
+#ifdef ZUNPA_HAVE_PULSE
+#include "platform/audio/pulse_output.h"
+#else
+#include "platform/audio/qt_output.h"
+#endif
 
 namespace zunpa::qt {
 namespace {
 
-// The output may start late and end late; a file is given this much more
-// than its own length before the wait gives up on it.
-constexpr double kGraceSeconds = 0.75;
+// The device starts a little late and the drain reports a little late; a
+// play is given this much more than its own length.
+constexpr double kGraceSeconds = 0.3;
 // A header may claim hours; no wait runs longer than this.
 constexpr double kLongestWaitSeconds = 600;
+// Sound files are small; a bigger one is no sound of the game's.
+constexpr qint64 kLargestFile = 16 << 20;
 
-std::optional<double> ReadWavSeconds(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.readAll();
-  return ui::WavDurationSeconds(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+std::unique_ptr<SoundOutput> PlatformOutput() {
+#ifdef ZUNPA_HAVE_PULSE
+  return std::make_unique<PulseOutput>();
+#else
+  return std::make_unique<QtOutput>();
+#endif
 }
 
 }  // namespace
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent), hasOutput_(!QMediaDevices::audioOutputs().isEmpty()) {}
+SoundPlayer::SoundPlayer(QObject* parent) : SoundPlayer(PlatformOutput(), parent) {}
+
+SoundPlayer::SoundPlayer(std::unique_ptr<SoundOutput> output, QObject* parent)
+    : QObject(parent), output_(std::move(output)) {
+  connect(output_.get(), &SoundOutput::ReadyChanged, this, &SoundPlayer::OutputChanged);
+}
 
 SoundPlayer::~SoundPlayer() = default;
 
 bool SoundPlayer::HasOutput() const {
-  return hasOutput_;
+  return output_->Ready();
 }
 
-void SoundPlayer::Preload(const QString& folder, const QStringList& names) {
-  if (!hasOutput_) return;
-  for (const QString& name : names)
-    EffectFor(folder + '/' + name);
+// Only a sound read whole is kept: a file put right later is read again.
+const SoundPlayer::Loaded* SoundPlayer::Load(const QString& path) {
+  if (const auto known = sounds_.find(path); known != sounds_.end()) return &known->second;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestFile) return nullptr;
+  Loaded loaded{file.readAll(), {}};
+  const std::optional<ui::WavSound> sound =
+      ui::ReadWav(std::string_view(loaded.bytes.constData(), std::size_t(loaded.bytes.size())));
+  if (!sound) return nullptr;
+  loaded.sound = *sound;
+  // The PCM points into the bytes, which a QByteArray keeps in place when
+  // it is moved into the map.
+  return &sounds_.emplace(path, std::move(loaded)).first->second;
 }
 
-QSoundEffect* SoundPlayer::EffectFor(const QString& path) {
-  QSoundEffect*& effect = effects_[path];
-  if (!effect) {
-    effect = new QSoundEffect(this);
-    effect->setSource(QUrl::fromLocalFile(path));
-  }
-  return effect;
-}
+bool SoundPlayer::PlayAndWait(const QString& path) {
+  if (!output_->Ready()) return false;
+  const Loaded* loaded = Load(path);
+  if (!loaded) return false;
+  const std::optional<int> play = output_->Start(loaded->sound);
+  if (!play) return false;
 
-std::optional<double> SoundPlayer::SecondsOf(const QString& path) {
-  if (const auto known = seconds_.find(path); known != seconds_.end()) return known->second;
-  const std::optional<double> seconds = ReadWavSeconds(path);
-  // Only a length is kept: a file put right later is read again.
-  if (seconds) seconds_.emplace(path, *seconds);
-  return seconds;
-}
-
-void SoundPlayer::PlayAndWait(const QString& path) {
-  if (!hasOutput_) return;
-  const std::optional<double> seconds = SecondsOf(path);
-  if (!seconds) return;
-  QSoundEffect* effect = EffectFor(path);
-  effect->play();
-  // play() refuses a source that failed to load.
-  if (!effect->isPlaying()) return;
-
+  bool failed = false;
   QEventLoop loop;
-  const auto endWhenDone = [&] {
-    if (!effect->isPlaying() || effect->status() == QSoundEffect::Error) loop.quit();
-  };
-  connect(effect, &QSoundEffect::playingChanged, &loop, endWhenDone);
-  connect(effect, &QSoundEffect::statusChanged, &loop, endWhenDone);
+  connect(output_.get(), &SoundOutput::Finished, &loop, [&](int id, bool heard) {
+    if (id != *play) return;
+    failed = !heard;
+    loop.quit();
+  });
+  // A server that goes away mid-play ends the wait at once.
+  connect(output_.get(), &SoundOutput::ReadyChanged, &loop, [&](bool ready) {
+    failed = !ready;
+    if (failed) loop.quit();
+  });
   QTimer limit;
   limit.setSingleShot(true);
   connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-  limit.start(static_cast<int>(std::ceil(std::min(*seconds + kGraceSeconds, kLongestWaitSeconds) * 1000)));
+  const double seconds = std::min(loaded->sound.Seconds() + kGraceSeconds, kLongestWaitSeconds);
+  limit.start(int(std::ceil(seconds * 1000)));
   loop.exec(QEventLoop::ExcludeUserInputEvents);
-  // A device that never reports the end would otherwise "play" on.
-  if (effect->isPlaying()) effect->stop();
+  // A device that reports the end late (a wireless one) still plays the
+  // rest; the game goes on meanwhile.
+  if (failed) output_->Stop(*play);
+  return !failed;
 }
 
 }  // namespace zunpa::qt

@@ -51,6 +51,9 @@ class Session {
   // played: during a step they wait for its end.
   void SetRoles(const Roles& roles);
   void SetOptions(const Options& options);
+  // Whether a sound would be heard now: the sound server comes and goes,
+  // and the call-outs follow it from the next one on.
+  void SetSoundOutputPresent(bool present) { game_.files.SoundOutputPresent = present; }
   void ShowHighScores();
 
   // Exit and the close box.

@@ -64,7 +64,11 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   game.random.SetClockDriven(true);
   game.files.AppDir = folder_.toStdString();
   game.files.DataDir = DataFolderFor(folder_).toStdString();
+  // The call-outs are spoken while a sound can be heard, and written when
+  // the sound server has gone, from the next one on.
   game.files.SoundOutputPresent = sound_->HasOutput();
+  connect(sound_.get(), &SoundPlayer::OutputChanged, this,
+          [this](bool present) { session_->SetSoundOutputPresent(present); });
   table_->SetGame(game);
   host_->SetGame(game);
   // The title follows at once: the starter's message already comes under
@@ -103,12 +107,6 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::StartUp() {
   session_->StartUp();
-  if (sound_->HasOutput()) {
-    QStringList names;
-    for (std::string_view name : kSoundFiles)
-      names << Caption(name);
-    sound_->Preload(folder_, names);
-  }
   SyncChecks();
   SyncMenus();
   ScheduleStep();

@@ -14,6 +14,7 @@
 #include "dialogs/suit_choice_dialog.h"
 #include "platform/message_box.h"
 #include "platform/sound_player.h"
+#include "rules/options.h"
 #include "table/balloon.h"
 #include "table/table_widget.h"
 
@@ -50,8 +51,13 @@ void QtHost::PlaySound(const std::string& path) {
   sound_.PlayAndWait(QString::fromStdString(path));
 }
 
+// A voice nobody heard (the sound server went away, the file is spoilt)
+// is written instead, so no call-out is lost.
 void QtHost::Announce(const Announcement& a) {
-  if (!a.voiceFile.empty()) return PlaySound(a.voiceFile);
+  if (!a.voiceFile.empty()) {
+    table_.PaintNowIfPending();
+    if (sound_.PlayAndWait(QString::fromStdString(a.voiceFile))) return;
+  }
   ShowBalloon(a);
 }
 
@@ -61,7 +67,9 @@ void QtHost::ShowBalloon(const Announcement& a) {
   table_.PaintNowIfPending();
   const QPoint at = table_.GlobalOfTwips(3120, kRowTop[a.speaker - 1] + 120);
   balloon_->ShowAt(QString::fromUtf8(a.text.data(), int(a.text.size())), at, table_.transform().scale());
-  Wait(a.balloonSeconds);
+  const double seconds =
+      a.balloonSeconds > 0 ? a.balloonSeconds : BalloonSeconds((game_ ? game_->options : Options{}).SpeedIndex);
+  Wait(seconds);
   balloon_->hide();
 }
 

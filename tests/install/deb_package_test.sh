@@ -37,7 +37,7 @@ has /usr/share/doc/zunpas/copyright
 has /usr/share/man/man6/zunpas.6.gz
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in fonts-ipafont-gothic libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins; do
+for needed in fonts-ipafont-gothic libqt6widgets6 libpulse0 qt6-qpa-plugins; do
   echo "$depends" | grep -q "$needed" || { echo "Depends lacks $needed: $depends" >&2; fail=1; }
 done
 

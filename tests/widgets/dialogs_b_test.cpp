@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
-#include <QSoundEffect>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,7 +29,6 @@
 #include "flow/seat_names.h"
 #include "platform/japanese_font.h"
 #include "platform/message_box.h"
-#include "platform/sound_player.h"
 #include "rules/silent_host.h"
 
 using namespace zunpa;
@@ -181,11 +179,6 @@ class DialogsBTest : public QObject {
   void helpShowsTheHtmlFile();
   void helpSaysWhenTheFileIsMissing();
   void helpReusesItsWindow();
-
-  void preloadWithoutOutputLoadsNothing();
-  void playWithoutOutputReturnsAtOnce();
-  void playOfNoWavReturnsAtOnce();
-  void playWithOutputEndsWithinTheFilesLength();
 
  private:
   void StoreTemae(const QVariant& value);
@@ -757,51 +750,6 @@ void DialogsBTest::helpReusesItsWindow() {
   QCOMPARE(HelpWindow(), first);
   QVERIFY(first->isVisible());
   QVERIFY(!first->isModal());
-}
-
-// --- sound ----------------------------------------------------------------
-
-void DialogsBTest::preloadWithoutOutputLoadsNothing() {
-  SoundPlayer player;
-  if (player.HasOutput()) QSKIP("this machine has an audio output");
-  player.Preload(ZUNPA_PROGRAM_DIR, {"card.wav", "agari.wav"});
-  QVERIFY(player.findChildren<QSoundEffect*>().isEmpty());
-}
-
-void DialogsBTest::playWithoutOutputReturnsAtOnce() {
-  SoundPlayer player;
-  if (player.HasOutput()) QSKIP("this machine has an audio output");
-  const QString card = QString(ZUNPA_PROGRAM_DIR) + "/card.wav";
-  QVERIFY(QFile::exists(card));
-  QElapsedTimer clock;
-  clock.start();
-  player.PlayAndWait(card);
-  player.PlayAndWait(card);
-  // A bound against hanging, not a measure of speed.
-  QVERIFY(clock.elapsed() < 1000);
-}
-
-void DialogsBTest::playOfNoWavReturnsAtOnce() {
-  SoundPlayer player;
-  if (!player.HasOutput()) QSKIP("without an audio output nothing reaches the WAV check");
-  QTemporaryDir folder;
-  WriteFile(folder.filePath("card.wav"), QByteArray(4000, 'x'));
-  QElapsedTimer clock;
-  clock.start();
-  player.PlayAndWait(folder.filePath("card.wav"));
-  player.PlayAndWait(folder.filePath("absent.wav"));
-  QVERIFY(clock.elapsed() < 1000);
-}
-
-void DialogsBTest::playWithOutputEndsWithinTheFilesLength() {
-  SoundPlayer player;
-  if (!player.HasOutput()) QSKIP("this machine has no audio output");
-  const QString card = QString(ZUNPA_PROGRAM_DIR) + "/card.wav";
-  QElapsedTimer clock;
-  clock.start();
-  player.PlayAndWait(card);
-  // card.wav is a short click; its length plus the grace is far below this.
-  QVERIFY(clock.elapsed() < 5000);
 }
 
 QTEST_MAIN(DialogsBTest)

@@ -1,6 +1,6 @@
-// The length of a WAV file from its bytes, odd headers included.
+// A WAV file's format, PCM and length from its bytes, odd headers included.
 
-#include "ui_logic/wav_duration.h"
+#include "ui_logic/wav_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +43,18 @@ TEST(WavDuration, PlainFile) {
   const auto seconds = WavDurationSeconds(Riff(Fmt(8000, 16000) + Chunk("data", std::string(8000, 'x'))));
   ASSERT_TRUE(seconds);
   EXPECT_DOUBLE_EQ(*seconds, 0.5);
+}
+
+TEST(WavReader, FormatAndWholeFramesOfPcm) {
+  // Stereo 16-bit: a frame is 4 bytes, and the 2 bytes of a cut frame go.
+  const std::string fmt = Chunk("fmt ", Le16(1) + Le16(2) + Le32(22050) + Le32(88200) + Le16(4) + Le16(16));
+  const auto sound = ReadWav(Riff(fmt + Chunk("data", "abcdefghij")));
+  ASSERT_TRUE(sound);
+  EXPECT_EQ(sound->formatTag, 1);
+  EXPECT_EQ(sound->channels, 2);
+  EXPECT_EQ(sound->sampleRate, 22050u);
+  EXPECT_EQ(sound->bitsPerSample, 16);
+  EXPECT_EQ(sound->pcm, "abcdefgh");
 }
 
 TEST(WavDuration, ExtraChunksWithOddSizesAndPadBytesAreSkipped) {

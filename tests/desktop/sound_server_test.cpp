@@ -1,0 +1,158 @@
+// The game with a real sound server of its own (PulseAudio, a null sink
+// watched on its monitor): every card sound is heard and none waits longer
+// than it plays; the call-outs follow the server as it goes and comes back.
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "desktop/private_sound_server.h"
+#include "platform/sound_player.h"
+#include "table/balloon.h"
+#include "table/main_window.h"
+#include "table/qt_host.h"
+#include "ui_logic/wav_reader.h"
+#include "widgets/modal_answerer.h"
+#include "widgets/program_folder.h"
+#include "widgets/table_player.h"
+
+using zunpa::qt::MainWindow;
+using zunpa::qt::SoundPlayer;
+using zunpa::testing::PrivateSoundServer;
+
+namespace {
+
+const QString kCard = QStringLiteral(ZUNPA_PROGRAM_DIR "/card.wav");
+
+int LengthInMs(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return -1;
+  const QByteArray bytes = file.readAll();
+  const auto seconds = zunpa::ui::WavDurationSeconds(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+  return seconds ? int(*seconds * 1000) : -1;
+}
+
+// Counts the balloons the table shows.
+class BalloonCounter : public QObject {
+ public:
+  explicit BalloonCounter(QWidget* balloon) { balloon->installEventFilter(this); }
+  int shown = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) ++shown;
+    return false;
+  }
+};
+
+}  // namespace
+
+class SoundServerTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void theCardSoundIsHeardEveryTimeAndNeverWaitsLong();
+  void aServerThatGoesEndsTheWaitAndOneThatComesBackIsHeard();
+  void theCallOutsAreBalloonsWhileTheServerIsAway();
+};
+
+void SoundServerTest::theCardSoundIsHeardEveryTimeAndNeverWaitsLong() {
+  PrivateSoundServer server;
+  QVERIFY(server.Start());
+  SoundPlayer player;
+  QTRY_VERIFY_WITH_TIMEOUT(player.HasOutput(), 5000);
+  const int length = LengthInMs(kCard);
+  QVERIFY(length > 0);
+  server.TakeRecording();
+  for (int play = 0; play < 20; ++play) {
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY2(player.PlayAndWait(kCard), qPrintable(QString("play %1 was not heard to its end").arg(play)));
+    const qint64 waited = clock.elapsed();
+    QVERIFY2(waited <= length + 250, qPrintable(QString("play %1 waited %2 ms").arg(play).arg(waited)));
+    QTest::qWait(150);
+  }
+  QCOMPARE(PrivateSoundServer::CountSounds(server.TakeRecording(), 100), 20);
+
+  // A spoilt file or none at all is not played and not waited for.
+  QTemporaryDir folder;
+  QFile spoilt(folder.filePath("card.wav"));
+  QVERIFY(spoilt.open(QIODevice::WriteOnly) && spoilt.write(QByteArray(4000, 'x')) == 4000);
+  spoilt.close();
+  QElapsedTimer clock;
+  clock.start();
+  QVERIFY(!player.PlayAndWait(spoilt.fileName()));
+  QVERIFY(!player.PlayAndWait(folder.filePath("absent.wav")));
+  QVERIFY(clock.elapsed() < 50);
+  QCOMPARE(PrivateSoundServer::CountSounds(server.TakeRecording(), 100), 0);
+}
+
+void SoundServerTest::aServerThatGoesEndsTheWaitAndOneThatComesBackIsHeard() {
+  PrivateSoundServer server;
+  SoundPlayer player;
+  // No server at all: nothing to hear, nothing to wait for.
+  QTest::qWait(100);
+  QVERIFY(!player.HasOutput());
+  QElapsedTimer clock;
+  clock.start();
+  QVERIFY(!player.PlayAndWait(kCard));
+  QVERIFY(clock.elapsed() < 50);
+
+  // It comes: the player finds it without being asked.
+  QVERIFY(server.Start());
+  QTRY_VERIFY_WITH_TIMEOUT(player.HasOutput(), 10000);
+  const QString longest = QStringLiteral(ZUNPA_PROGRAM_DIR "/agari2.wav");
+  QVERIFY(LengthInMs(longest) > 400);
+  // It goes mid-play: the wait ends then, not at the sound's end.
+  QTimer::singleShot(100, [&] { server.Kill(); });
+  clock.restart();
+  QVERIFY(!player.PlayAndWait(longest));
+  QVERIFY2(clock.elapsed() < 100 + 200, qPrintable(QString::number(clock.elapsed())));
+  QTRY_VERIFY_WITH_TIMEOUT(!player.HasOutput(), 2000);
+
+  // And comes back.
+  QVERIFY(server.Start());
+  QTRY_VERIFY_WITH_TIMEOUT(player.HasOutput(), 10000);
+  server.TakeRecording();
+  QVERIFY(player.PlayAndWait(kCard));
+  QCOMPARE(PrivateSoundServer::CountSounds(server.TakeRecording(), 100), 1);
+}
+
+void SoundServerTest::theCallOutsAreBalloonsWhileTheServerIsAway() {
+  PrivateSoundServer server;
+  QVERIFY(server.Start());
+  QTemporaryDir dir;
+  MainWindow window(zunpa::testing::MakeProgramFolder(dir));
+  zunpa::testing::ModalAnswerer answerer;
+  window.show();
+  window.StartUp();
+  QVERIFY(window.session().game().options.Sound);
+  // Only the voices make streams: the card sound is off.
+  window.action("mneSOUNDC")->trigger();
+  window.action("flgSOKUDO0")->trigger();
+  const zunpa::Game& game = window.session().game();
+  QTRY_VERIFY_WITH_TIMEOUT(game.files.SoundOutputPresent, 5000);
+  BalloonCounter balloons(window.host().balloon());
+  QVERIFY(server.WatchPlays());
+  window.action("mneNEW")->trigger();
+  QVERIFY(zunpa::testing::PlayUntil(window, [&] { return server.PlaysStarted() >= 2; }));
+  QCOMPARE(balloons.shown, 0);
+
+  server.Kill();
+  QTRY_VERIFY_WITH_TIMEOUT(!game.files.SoundOutputPresent, 1000);
+  const int before = balloons.shown;
+  QVERIFY(zunpa::testing::PlayUntil(window, [&] { return balloons.shown >= before + 2; }));
+
+  QVERIFY(server.Start());
+  QTRY_VERIFY_WITH_TIMEOUT(game.files.SoundOutputPresent, 10000);
+  QVERIFY(server.WatchPlays());
+  const int away = balloons.shown;
+  QVERIFY(zunpa::testing::PlayUntil(window, [&] { return server.PlaysStarted() >= 1; }));
+  QCOMPARE(balloons.shown, away);
+  window.close();
+}
+
+QTEST_MAIN(SoundServerTest)
+#include "sound_server_test.moc"
