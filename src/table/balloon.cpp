@@ -1,14 +1,15 @@
 #include "table/balloon.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <algorithm>
 
 namespace zunpa::qt {
 
-Balloon::Balloon(QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus), label_(new QLabel(this)) {
+Balloon::Balloon(QWidget* table) : QWidget(table), label_(new QLabel(this)) {
   setObjectName("frmMSG");
-  setAttribute(Qt::WA_ShowWithoutActivating);
+  hide();
+  setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAutoFillBackground(true);
   QPalette palette = this->palette();
@@ -16,7 +17,6 @@ Balloon::Balloon(QWidget* owner)
   palette.setColor(QPalette::WindowText, Qt::black);
   setPalette(palette);
   label_->setObjectName("lblMSG");
-  label_->setText("ズンパ返し");
   label_->setAlignment(Qt::AlignCenter);
 }
 
@@ -35,6 +35,11 @@ void Balloon::ShowAt(const QString& text, QPoint topLeft, double scale) {
   move(topLeft);
   show();
   raise();
+  // A screen reader hears the call-out as the table shows it.
+  if (QAccessible::isActive()) {
+    QAccessibleEvent event(label_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 QString Balloon::text() const {

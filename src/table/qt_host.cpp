@@ -1,6 +1,6 @@
 #include "table/qt_host.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
@@ -21,7 +21,7 @@
 namespace zunpa::qt {
 
 QtHost::QtHost(QWidget& mainWindow, TableWidget& table, SoundPlayer& sound)
-    : main_(mainWindow), table_(table), sound_(sound), balloon_(new Balloon(&mainWindow)) {}
+    : main_(mainWindow), table_(table), sound_(sound), balloon_(new Balloon(&table)) {}
 
 QtHost::~QtHost() = default;
 
@@ -30,10 +30,29 @@ void QtHost::CutWaitsShort() {
   balloon_->hide();
 }
 
-// Whatever blocks next, the table shows the move that led to it.
-Answer QtHost::ShowMessage(const Message& message) {
+// Whatever blocks next, the table shows the move that led to it. Once the
+// window closes the keys go back to the table: with no window manager, or
+// one that activates another window, nothing would have them.
+template <typename Show>
+auto QtHost::Modal(Show show) {
   table_.PaintNowIfPending();
-  return ShowMessageBox(&main_, message);
+  struct KeysBack {
+    QtHost& host;
+    ~KeysBack() { host.GiveKeysBack(); }
+  } back{*this};
+  return show();
+}
+
+// On Wayland the compositor gives the keys back itself; a request of our
+// own, without an activation token, would only mark the window urgent.
+void QtHost::GiveKeysBack() {
+  if (!main_.isVisible()) return;
+  if (QApplication::activeWindow() != &main_ && QGuiApplication::platformName() != "wayland") main_.activateWindow();
+  table_.setFocus(Qt::OtherFocusReason);
+}
+
+Answer QtHost::ShowMessage(const Message& message) {
+  return Modal([&] { return ShowMessageBox(&main_, message); });
 }
 
 // The window paces the computer by a timer between steps, so the game
@@ -65,7 +84,7 @@ void QtHost::Announce(const Announcement& a) {
 void QtHost::ShowBalloon(const Announcement& a) {
   if (a.speaker < 1 || a.speaker > kSeats) return;
   table_.PaintNowIfPending();
-  const QPoint at = table_.GlobalOfTwips(3120, kRowTop[a.speaker - 1] + 120);
+  const QPoint at = table_.transform().ToPixels(3120, kRowTop[a.speaker - 1] + 120).toPoint();
   balloon_->ShowAt(QString::fromUtf8(a.text.data(), int(a.text.size())), at, table_.transform().scale());
   const double seconds =
       a.balloonSeconds > 0 ? a.balloonSeconds : BalloonSeconds((game_ ? game_->options : Options{}).SpeedIndex);
@@ -117,34 +136,32 @@ void QtHost::ShowScoreSheet() {
 }
 
 bool QtHost::SelectPlayers(SeatSetup& setup) {
-  table_.PaintNowIfPending();
-  return RunPlayerSelection(&main_, setup, game_ ? game_->records : Records{});
+  return Modal([&] { return RunPlayerSelection(&main_, setup, game_ ? game_->records : Records{}); });
 }
 
 SuitChoice QtHost::ChooseSuit(const SuitChoice& suggestion) {
-  table_.PaintNowIfPending();
-  return RunSuitChoice(&main_, suggestion);
+  return Modal([&] { return RunSuitChoice(&main_, suggestion); });
 }
 
 void QtHost::ShowRoundResult(const RoundResult& result) {
-  table_.PaintNowIfPending();
-  RunRoundResult(&main_, result, game_ ? game_->display.sheet : ScoreSheet{});
+  Modal([&] { RunRoundResult(&main_, result, game_ ? game_->display.sheet : ScoreSheet{}); });
 }
 
 void QtHost::ShowFinalResult(const FinalResult& result) {
-  table_.PaintNowIfPending();
-  RunFinalResult(&main_, result, [this](QDialog& dialog) {
-    ShowScoreChartBeside(&dialog);
-    dialog.activateWindow();
+  Modal([&] {
+    RunFinalResult(&main_, result, [this](QDialog& dialog) {
+      ShowScoreChartBeside(&dialog);
+      dialog.activateWindow();
+    });
   });
 }
 
 std::optional<std::string> QtHost::EnterName(const std::string& message, const std::string& preset) {
-  return RunNameEntry(&main_, message, preset);
+  return Modal([&] { return RunNameEntry(&main_, message, preset); });
 }
 
 void QtHost::ShowHighScores(HighScoreBoard& board) {
-  RunHighScores(&main_, board);
+  Modal([&] { RunHighScores(&main_, board); });
 }
 
 }  // namespace zunpa::qt

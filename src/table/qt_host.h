@@ -51,6 +51,9 @@ class QtHost : public Host {
   void ShowHighScores(HighScoreBoard& board) override;
 
  private:
+  template <typename Show>
+  auto Modal(Show show);
+  void GiveKeysBack();
   void Wait(double seconds);
   void ShowBalloon(const Announcement& announcement);
   ScoreChartWindow& Chart();

@@ -497,8 +497,4 @@ bool TableWidget::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-QPoint TableWidget::GlobalOfTwips(int x, int y) const {
-  return mapToGlobal(transform_.ToPixels(x, y).toPoint());
-}
-
 }  // namespace zunpa::qt

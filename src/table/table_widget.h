@@ -38,8 +38,6 @@ class TableWidget : public QWidget {
   const TableTransform& transform() const { return transform_; }
   QSize tableTwips() const;
   QPushButton* drawButton() const { return drawButton_; }
-  // Where a twips point of the table lies on the screen.
-  QPoint GlobalOfTwips(int x, int y) const;
   int paints() const { return paints_; }
   int scalings() const { return pictures_.scalings(); }
   // Cards slide to their new places; the main window's option turns it off.

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -59,7 +60,7 @@ class MainWindowTest : public QObject {
   void damagedRecordsAndSettingsAreReportedAndTheGameGoesOn();
   void withoutTheSoundFilesTheVoicesStayOff();
   void theGameItemsAreGreyedWhileTheComputerMoves();
-  void closingDuringABalloonEndsCleanlyAndKeepsTheSettings();
+  void aBalloonLiesOnTheSpeakersRowAndClosingUnderItEndsCleanly();
 };
 
 void MainWindowTest::everyMenuItemIsBuiltWithItsCaptionShortcutAndMark() {
@@ -213,7 +214,7 @@ void MainWindowTest::theGameItemsAreGreyedWhileTheComputerMoves() {
   window.close();
 }
 
-void MainWindowTest::closingDuringABalloonEndsCleanlyAndKeepsTheSettings() {
+void MainWindowTest::aBalloonLiesOnTheSpeakersRowAndClosingUnderItEndsCleanly() {
   QTemporaryDir dir;
   const QString folder = zunpa::testing::MakeProgramFolder(dir, {"*.bmp", "*.ICO"});
   auto window = std::make_unique<MainWindow>(folder);
@@ -222,15 +223,23 @@ void MainWindowTest::closingDuringABalloonEndsCleanlyAndKeepsTheSettings() {
   QObject::connect(window.get(), &MainWindow::Closed, [&] { closed = true; });
   window->show();
   window->StartUp();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window.get()));
   window->action("flgSOKUDO3")->trigger();
   window->action("mneNEW")->trigger();
   // Play up to the first balloon of the game and close under it: the
   // balloon's wait runs the events, so the close comes from a timer.
   bool closedUnderBalloon = false;
+  QRect balloon;
+  QWidget* balloonParent = nullptr;
+  QWidget* keys = nullptr;
   QTimer watch;
   QObject::connect(&watch, &QTimer::timeout, [&] {
     if (!window->host().balloon()->isVisible()) return;
     watch.stop();
+    balloon = window->host().balloon()->geometry();
+    balloonParent = window->host().balloon()->parentWidget();
+    keys = QApplication::focusWidget();
     closedUnderBalloon = window->session().Busy();
     window->close();
   });
@@ -238,6 +247,17 @@ void MainWindowTest::closingDuringABalloonEndsCleanlyAndKeepsTheSettings() {
   const bool ok = zunpa::testing::PlayUntil(*window, [&] { return closed; });
   QVERIFY(ok);
   QVERIFY(closedUnderBalloon);
+  // The balloon is drawn on the table, just right of the first card of a
+  // row, and the keys stay with the table.
+  zunpa::qt::TableWidget& table = window->table();
+  QCOMPARE(balloonParent, &table);
+  QVERIFY(table.rect().contains(balloon));
+  const QPoint twips = table.transform().ToTwips(QPointF(balloon.topLeft()) + QPointF(0.5, 0.5));
+  QVERIFY2(std::abs(twips.x() - 3120) <= 15, qPrintable(QString::number(twips.x())));
+  QVERIFY2(std::any_of(zunpa::kRowTop.begin(), zunpa::kRowTop.end(),
+                       [&](int row) { return std::abs(twips.y() - (row + 120)) <= 15; }),
+           qPrintable(QString::number(twips.y())));
+  QCOMPARE(keys, &table);
   QVERIFY(window->session().Stopped());
   QVERIFY(!window->host().balloon()->isVisible());
   QFile settings(QDir(folder).filePath("zunpas.ini"));
