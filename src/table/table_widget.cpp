@@ -49,8 +49,10 @@ TableWidget::TableWidget(QWidget* parent)
   setObjectName("table");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
-  setAccessibleName("テーブル");
+  // Before anything asks for the table's accessible interface (naming it
+  // does, with a screen reader on), or it gets the plain widget's for good.
   TableAccessible::InstallFactory();
+  setAccessibleName("テーブル");
   BuildSeatPanels();
   BuildCentre();
 }
@@ -453,7 +455,7 @@ void TableWidget::TellFocus() {
     return;
   }
   const int item = FocusedItem();
-  auto* table = static_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(this));
+  auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(this));
   if (item < 0 || !table) return;
   QAccessibleEvent event(this, QAccessible::Focus);
   event.setChild(table->IndexOfItem(item));

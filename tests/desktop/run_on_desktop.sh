@@ -1,0 +1,74 @@
+#!/bin/sh
+# Runs a command on desktop pieces of its own, started here and stopped
+# when it ends, each with its own runtime folder, display or socket:
+#   x11      an X server (Xvfb)
+#   openbox  a window manager on it
+#   a11y     a session bus with the accessibility bus (screen readers')
+#   weston   a headless Wayland compositor
+# Usage: run_on_desktop.sh PIECE[,PIECE...] SECONDS COMMAND [ARG...]
+set -eu
+pieces=$1
+seconds=$2
+shift 2
+has() { case ",$pieces," in *",$1,"*) return 0 ;; esac; return 1; }
+
+# The accessibility bus lives on a session bus of our own.
+if has a11y && [ -z "${ZUNPA_PRIVATE_BUS:-}" ]; then
+  export ZUNPA_PRIVATE_BUS=1
+  exec dbus-run-session -- "$0" "$pieces" "$seconds" "$@"
+fi
+
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR="$runtime"
+children=""
+cleanup() {
+  for pid in $children; do kill "$pid" 2>/dev/null || true; done
+  for pid in $children; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$runtime"
+}
+trap cleanup EXIT INT TERM
+
+# Waits up to 10 s for a condition.
+wait_for() {
+  i=0
+  until eval "$1"; do
+    i=$((i + 1))
+    [ "$i" -lt 100 ] || { echo "run_on_desktop: $2 did not come up" >&2; exit 1; }
+    sleep 0.1
+  done
+}
+
+if has x11; then
+  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$runtime/display" 2>"$runtime/xvfb.log" &
+  children="$children $!"
+  wait_for '[ -s "$runtime/display" ]' Xvfb
+  export DISPLAY=":$(cat "$runtime/display")"
+  export QT_QPA_PLATFORM=xcb
+  unset WAYLAND_DISPLAY
+fi
+if has openbox; then
+  openbox --sm-disable >"$runtime/openbox.log" 2>&1 &
+  children="$children $!"
+  wait_for 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' openbox
+fi
+if has a11y; then
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$runtime/a11y.log" 2>&1 &
+  children="$children $!"
+  wait_for 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1' \
+    "the accessibility bus"
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+fi
+if has weston; then
+  weston --backend=headless-backend.so --socket=zunpa-wayland --idle-time=0 --no-config \
+    >"$runtime/weston.log" 2>&1 &
+  children="$children $!"
+  wait_for '[ -S "$runtime/zunpa-wayland" ]' weston
+  export WAYLAND_DISPLAY=zunpa-wayland QT_QPA_PLATFORM=wayland
+  unset DISPLAY
+fi
+
+status=0
+timeout --kill-after=10 "$seconds" "$@" || status=$?
+[ "$status" -eq 124 ] && echo "run_on_desktop: $* ran past $seconds s" >&2
+exit "$status"
