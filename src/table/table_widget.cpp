@@ -1,12 +1,10 @@
 #include "table/table_widget.h"
 
-#include <QAccessible>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 
@@ -17,12 +15,8 @@
 namespace zunpa::qt {
 namespace {
 
-const QColor kFelt(0, 100, 56);
 const QColor kCaption(255, 255, 255);
 constexpr double kLabelPoints = 9;
-constexpr int kArrowLeft = 2280, kArrowTop = 3660, kArrowSize = 615;
-constexpr int kBarWidth = 480, kBarHeight = 480;
-constexpr int kMarkTop = 5820, kMarkSize = 195;
 constexpr int kListLeft = 6840, kListStep = 375, kListTop = 60, kListWidth = 375, kListHeight = 5820;
 
 QColor ColourOf(unsigned rgb) {
@@ -233,153 +227,6 @@ void TableWidget::PlaceWidgets() {
   }
 }
 
-void TableWidget::paintEvent(QPaintEvent*) {
-  ++paints_;
-  paintPending_ = false;
-  QPainter painter(this);
-  painter.fillRect(rect(), kFelt.darker(130));
-  const QSize table = tableTwips();
-  painter.fillRect(transform_.ToPixels(0, 0, table.width(), table.height()), kFelt);
-  if (!game_) return;
-  const DisplayModel& d = game_->display;
-  if (d.stockCounterVisible) {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 90));
-    painter.drawRoundedRect(transform_.ToPixels(4590, 3180, 975, 255), 4, 4);
-  }
-  PaintPictures(painter);
-  PaintMarkers(painter);
-  if (hint_) PaintHint(painter, *hint_);
-  if (focusShown()) PaintRing(painter, *focus_, QColor(0, 229, 255), 3, 3);
-}
-
-// The hint's ring sits wider than the focus ring, so both show on one
-// card, with a tag that says what it is.
-void TableWidget::PaintHint(QPainter& painter, const ui::FocusStop& hint) {
-  const QColor gold(255, 196, 0);
-  const QRect around = RingTarget(hint);
-  if (around.isNull()) return;
-  PaintRing(painter, hint, gold, 3, 7);
-  const double s = transform_.scale();
-  QFont font = this->font();
-  font.setPixelSize(std::max(7, int(150 * s + 0.5)));
-  font.setBold(true);
-  const QSize tag(int(480 * s + 0.5), int(210 * s + 0.5));
-  QRect box(QPoint(0, 0), tag);
-  if (hint.draw) {
-    box.moveCenter(around.center());
-    box.moveLeft(around.right() + int(90 * s));
-  } else {
-    box.moveCenter(QPoint(around.center().x(), around.top() - int(130 * s)));
-  }
-  painter.setPen(QPen(QColor(0, 0, 0, 160), 1));
-  painter.setBrush(gold);
-  painter.drawRoundedRect(box, 4, 4);
-  painter.setFont(font);
-  painter.setPen(Qt::black);
-  painter.drawText(box, Qt::AlignCenter, "ﾋﾝﾄ");
-}
-
-QRect TableWidget::RingTarget(const ui::FocusStop& stop) const {
-  if (stop.draw) return drawButton_->isVisible() ? drawButton_->geometry() : QRect();
-  const DisplayModel& d = game_->display;
-  const CardPicture& p = d.Card(SuitOfCode(stop.code), RankOfCode(stop.code));
-  if (!p.visible) return {};
-  // Only the part that shows: the next card of the row covers the rest.
-  int right = p.left + ui::kPictureWidth;
-  for (const CardPicture& other : d.cards)
-    if (other.visible && other.top == p.top && other.z > p.z && other.left > p.left)
-      right = std::min(right, other.left);
-  return transform_.ToPixels(p.left, p.top, right - p.left, ui::kPictureHeight);
-}
-
-// A ring just outside the card's picture or the draw button, dark-edged so
-// it reads on the felt and on a white card alike.
-void TableWidget::PaintRing(QPainter& painter, const ui::FocusStop& stop, const QColor& colour, int width, int pad) {
-  const QRect around = RingTarget(stop);
-  if (around.isNull()) return;
-  const QRectF ring = QRectF(around).adjusted(-pad, -pad, pad, pad);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(QColor(0, 0, 0, 160), width + 2));
-  painter.drawRoundedRect(ring, 5, 5);
-  painter.setPen(QPen(colour, width));
-  painter.drawRoundedRect(ring, 5, 5);
-}
-
-void TableWidget::PaintPicture(QPainter& painter, const QString& file, int left, int top, int width, int height) {
-  const QRect target = transform_.ToPixels(left, top, width, height);
-  const QSize size(int(width * transform_.scale() + 0.5), int(height * transform_.scale() + 0.5));
-  const QPixmap pixmap = pictures_.Scaled(file, size, devicePixelRatioF());
-  if (pixmap.isNull()) {
-    painter.fillRect(QRect(target.topLeft(), size), Qt::white);
-    painter.setPen(Qt::black);
-    painter.drawRect(QRect(target.topLeft(), size - QSize(1, 1)));
-    return;
-  }
-  painter.drawPixmap(target.topLeft(), pixmap);
-}
-
-// Back to front: by depth, cards before markers of the same depth, and
-// among cards the later one in front.
-void TableWidget::PaintPictures(QPainter& painter) {
-  struct Item {
-    int z, kind, index;
-  };
-  std::vector<Item> items;
-  const DisplayModel& d = game_->display;
-  for (int i = 0; i < kCardsInPack; ++i)
-    if (d.cards[i].visible) items.push_back({d.cards[i].z, 0, i});
-  for (int i = 0; i < int(d.suitMarkers.size()); ++i)
-    if (d.suitMarkers[i].visible) items.push_back({d.suitMarkers[i].z, 1, i});
-  std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-    return std::tie(a.z, a.kind, a.index) < std::tie(b.z, b.kind, b.index);
-  });
-  // The rules bring a card to the front as it leaves for the pile or a
-  // hand, so the model's order keeps a moving card on top and nothing
-  // changes places as it arrives. A card at rest shows the model itself.
-  const auto frame = motion_.Frame();
-  for (const Item& item : items) {
-    if (item.kind == 0) {
-      const int suit = item.index / 13 + 1, rank = item.index % 13 + 1;
-      const CardPicture& p = d.cards[item.index];
-      const ui::ShownCard& shown = frame[item.index];
-      const bool sliding = shown.visible && shown.moving;
-      PaintPicture(painter, Text(ui::CardPictureFile(suit, rank, sliding ? shown.faceUp : p.faceUp)),
-                   sliding ? shown.left : p.left, sliding ? shown.top : p.top, ui::kPictureWidth, ui::kPictureHeight);
-    } else {
-      const Picture& p = d.suitMarkers[item.index];
-      PaintPicture(painter, QString::fromUtf8(ui::SuitMarkerFile(item.index).data()), p.left, p.top, ui::kPictureWidth,
-                   ui::kPictureHeight);
-    }
-  }
-}
-
-void TableWidget::PaintMarkers(QPainter& painter) {
-  const DisplayModel& d = game_->display;
-  if (d.arrowVisible) {
-    const std::string_view file = ui::ArrowFile(d.arrowUp);
-    PaintPicture(painter, QString::fromUtf8(file.data(), int(file.size())), kArrowLeft, kArrowTop, kArrowSize,
-                 kArrowSize);
-  }
-  painter.setRenderHint(QPainter::Antialiasing);
-  if (d.barVisible) {
-    const QRect bar = transform_.ToPixels(kBarLeft, d.barTop, kBarWidth, kBarHeight);
-    const QPolygonF triangle(
-        {QPointF(bar.left(), bar.top()), QPointF(bar.right(), bar.center().y()), QPointF(bar.left(), bar.bottom())});
-    painter.setPen(QPen(QColor(120, 80, 0), 1));
-    painter.setBrush(QColor(255, 210, 40));
-    painter.drawPolygon(triangle);
-  }
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(255, 230, 60));
-  for (int k = 0; k < d.playableMarks; ++k) {
-    const QRect mark = transform_.ToPixels(d.playableMarkLefts[k], kMarkTop, kMarkSize, kMarkSize);
-    painter.drawEllipse(mark.adjusted(1, 1, -1, -1));
-  }
-}
-
 void TableWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !game_) return QWidget::mousePressEvent(event);
   if (focusShown_) {
@@ -410,85 +257,6 @@ void TableWidget::keyPressEvent(QKeyEvent* event) {
     default:
       return QWidget::keyPressEvent(event);
   }
-}
-
-void TableWidget::SyncFocus() {
-  std::vector<ui::FocusStop> stops = ui::FocusStops(*game_);
-  if (hint_ && stops != stops_) ShowHint(std::nullopt);
-  stops_ = std::move(stops);
-  const auto before = focus_;
-  focus_ = ui::KeepFocus(stops_, focus_);
-  items_.reset();
-  if (focus_ != before && focusShown()) TellFocus();
-}
-
-// The first key shows the ring where it stands; later ones move it.
-void TableWidget::MoveFocus(int step) {
-  if (stops_.empty()) return;
-  focus_ = focusShown_ ? ui::StepFocus(stops_, focus_, step) : ui::KeepFocus(stops_, focus_);
-  focusShown_ = true;
-  TellFocus();
-  update();
-}
-
-void TableWidget::PressFocused() {
-  if (!focus_ || stops_.empty()) return;
-  if (!focusShown_) {
-    focusShown_ = true;
-    TellFocus();
-    update();
-    return;
-  }
-  const ui::FocusStop stop = *focus_;
-  if (stop.draw) {
-    emit DrawPressed();
-  } else {
-    emit CardClicked(SuitOfCode(stop.code), RankOfCode(stop.code));
-  }
-}
-
-void TableWidget::TellFocus() {
-  if (!QAccessible::isActive() || !focus_) return;
-  if (focus_->draw) {
-    QAccessibleEvent event(drawButton_, QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
-    return;
-  }
-  const int item = FocusedItem();
-  auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(this));
-  if (item < 0 || !table) return;
-  QAccessibleEvent event(this, QAccessible::Focus);
-  event.setChild(table->IndexOfItem(item));
-  QAccessible::updateAccessibility(&event);
-}
-
-void TableWidget::ShowHint(std::optional<ui::FocusStop> hint) {
-  hint_ = hint;
-  drawButton_->setAccessibleDescription(hint_ && hint_->draw ? "ヒント" : "");
-  update();
-}
-
-const std::vector<ui::TableItem>& TableWidget::items() const {
-  if (!items_) items_ = game_ ? ui::TableItems(*game_) : std::vector<ui::TableItem>();
-  return *items_;
-}
-
-int TableWidget::FocusedItem() const {
-  if (!focus_ || focus_->draw) return -1;
-  const std::vector<ui::TableItem>& all = items();
-  for (int k = 0; k < int(all.size()); ++k)
-    if (all[std::size_t(k)].kind == ui::TableItem::UserCard && all[std::size_t(k)].code == focus_->code) return k;
-  return -1;
-}
-
-QString TableWidget::DescriptionOfItem(int item) const {
-  const std::vector<ui::TableItem>& all = items();
-  if (item < 0 || item >= int(all.size())) return {};
-  const ui::TableItem& it = all[std::size_t(item)];
-  QString text = Text(it.description);
-  if (hint_ && !hint_->draw && it.kind == ui::TableItem::UserCard && hint_->code == it.code)
-    text += text.isEmpty() ? "ヒント" : "、ヒント";
-  return text;
 }
 
 bool TableWidget::eventFilter(QObject* watched, QEvent* event) {
