@@ -12,7 +12,7 @@ build_dir="${1:-build}"
 packages=(build-essential cmake googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev qt6-base-dev
           qt6-multimedia-dev libqt6multimedia6 libpulse-dev fonts-ipafont-gothic fonts-dejavu-core espeak-ng
           clang-format dpkg-dev desktop-file-utils appstream lintian
-          pulseaudio pulseaudio-utils xvfb openbox x11-utils weston qt6-wayland
+          pulseaudio pulseaudio-utils xvfb openbox x11-utils xdotool weston sway wtype qt6-wayland
           dbus at-spi2-core python3-pyatspi)
 missing=()
 for p in "${packages[@]}"; do

@@ -55,8 +55,11 @@ bool IsHeader(int member) {
 
 }  // namespace
 
-ScoreTableWindow::ScoreTableWindow(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), mainWindow_(mainWindow) {
+ScoreTableWindow::ScoreTableWindow(QWidget* mainWindow, Placement placement)
+    : QWidget(placement == OwnWindow ? mainWindow : nullptr,
+              placement == OwnWindow ? Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint : Qt::Widget),
+      mainWindow_(mainWindow),
+      placement_(placement) {
   setObjectName("frmHYOU");
   setWindowTitle("得点表");
   setFixedSize(Px(2640), Px(6120));
@@ -143,6 +146,11 @@ void ScoreTableWindow::Refresh(const ScoreSheet& sheet) {
 
 void ScoreTableWindow::ShowSheet(const ScoreSheet& sheet, bool activate) {
   Refresh(sheet);
+  if (placement_ == InsideMainWindow) {
+    if (!placed_) ExplainNoFront();
+    placed_ = true;
+    return show();
+  }
   setAttribute(Qt::WA_ShowWithoutActivating, !activate);
   if (!placed_) {
     placed_ = true;
@@ -160,6 +168,16 @@ void ScoreTableWindow::AlignWithMainWindow() {
   const QRect main = mainWindow_->frameGeometry();
   const QSize own = ExpectedFrameSize(this, mainWindow_);
   move(main.left() + main.width() - own.width(), main.top() + main.height() - own.height());
+}
+
+// Inside the main window the table stands as far forward as the main
+// window does, and no window of this desktop can stay in front of others.
+void ScoreTableWindow::ExplainNoFront() {
+  const QString why =
+      "この画面（Wayland）ではウィンドウを手前に固定できません。得点表はメインウィンドウの中に表示しています。";
+  switch_->setEnabled(false);
+  switch_->setToolTip(why);
+  switch_->setAccessibleDescription(why);
 }
 
 void ScoreTableWindow::ApplyStoredFrontSetting() {

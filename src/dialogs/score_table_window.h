@@ -1,6 +1,8 @@
 #pragma once
 // frmHYOU, "得点表": the whole game's totals round by round, beside the
-// table and without blocking it; it stays once shown.
+// table and without blocking it; it stays once shown. It is a window of
+// its own where windows place themselves, and a part of the main window
+// where the compositor places them (Wayland).
 
 #include <QPointer>
 #include <QWidget>
@@ -16,7 +18,8 @@ namespace zunpa::qt {
 class ScoreTableWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit ScoreTableWindow(QWidget* mainWindow);
+  enum Placement { OwnWindow, InsideMainWindow };
+  explicit ScoreTableWindow(QWidget* mainWindow, Placement placement = OwnWindow);
   // Writes the cells; the first showing aligns the window with the main
   // window's bottom right corner and applies the "temae" setting.
   // Shown after every round it leaves the keyboard with the table; asked
@@ -43,7 +46,10 @@ class ScoreTableWindow : public QWidget {
   std::array<std::array<QLabel*, kMembers>, kSeats> labels_{};
   // What each label shows now, so that a refresh restyles only changes.
   std::array<std::array<SheetCell, kMembers>, kSeats> shown_{};
+  void ExplainNoFront();
+
   QPushButton* switch_ = nullptr;
+  Placement placement_;
   bool placed_ = false;
 };
 

@@ -23,6 +23,7 @@
 #include "table/game_log_panel.h"
 #include "table/qt_host.h"
 #include "table/table_widget.h"
+#include "table/window_growth.h"
 #include "ui_logic/exit_question.h"
 #include "ui_logic/game_log.h"
 #include "ui_logic/game_number.h"
@@ -208,25 +209,15 @@ void MainWindow::ShowLog(bool shown) {
   if (shown != logPanel_->isHidden()) return;
   const bool resizable = !isMaximized() && !isFullScreen() && !logPanel_->isFloating();
   if (shown) {
-    OpenLog(resizable);
+    const int panelWidth = logPanel_->sizeHint().width();
+    logPanel_->show();
+    resizeDocks({logPanel_}, {panelWidth}, Qt::Horizontal);
+    logGrowth_ = logPanel_->isFloating() ? 0 : GrowBy(*this, panelWidth);
   } else {
     logPanel_->hide();
     if (resizable) resize(width() - logGrowth_, height());
     logGrowth_ = 0;
   }
-}
-
-// The window grows by the panel as far as the screen allows; beyond that
-// the table gives way, keeping its proportions.
-void MainWindow::OpenLog(bool resizable) {
-  const int panelWidth = logPanel_->sizeHint().width();
-  logPanel_->show();
-  resizeDocks({logPanel_}, {panelWidth}, Qt::Horizontal);
-  if (!resizable) return;
-  const QScreen* screen = QApplication::primaryScreen();
-  const int room = screen ? screen->availableGeometry().width() - frameGeometry().width() : panelWidth;
-  logGrowth_ = std::clamp(room, 0, panelWidth);
-  resize(width() + logGrowth_, height());
 }
 
 // Card motion is the window's own choice, kept in the per-user store; the

@@ -65,7 +65,6 @@ class MainWindow : public QMainWindow {
   // 経過 shown or hidden, kept in the user's store; the window grows by the
   // panel so the table keeps its size.
   void ShowLog(bool shown);
-  void OpenLog(bool resizable);
   void ConnectCardMotion();
   void OnTriggered(const QString& name, void (MainWindow::*handler)());
   void SyncMenus();

@@ -1,7 +1,9 @@
 #include "table/qt_host.h"
 
 #include <QApplication>
+#include <QDockWidget>
 #include <QEventLoop>
+#include <QMainWindow>
 #include <QTimer>
 #include <QWidget>
 
@@ -14,20 +16,25 @@
 #include "dialogs/suit_choice_dialog.h"
 #include "platform/message_box.h"
 #include "platform/sound_player.h"
+#include "platform/window_system.h"
 #include "rules/options.h"
-#include "table/balloon.h"
 #include "table/table_widget.h"
+#include "table/window_growth.h"
 
 namespace zunpa::qt {
 
 QtHost::QtHost(QWidget& mainWindow, TableWidget& table, SoundPlayer& sound)
-    : main_(mainWindow), table_(table), sound_(sound), balloon_(new Balloon(&table)) {}
+    : main_(mainWindow), table_(table), sound_(sound) {}
 
 QtHost::~QtHost() = default;
 
+Balloon* QtHost::balloon() const {
+  return table_.balloon();
+}
+
 void QtHost::CutWaitsShort() {
   if (waiting_) waiting_->quit();
-  balloon_->hide();
+  table_.HideBalloon();
 }
 
 // Whatever blocks next, the table shows the move that led to it. Once the
@@ -47,7 +54,7 @@ auto QtHost::Modal(Show show) {
 // own, without an activation token, would only mark the window urgent.
 void QtHost::GiveKeysBack() {
   if (!main_.isVisible()) return;
-  if (QApplication::activeWindow() != &main_ && QGuiApplication::platformName() != "wayland") main_.activateWindow();
+  if (QApplication::activeWindow() != &main_ && WindowsPlaceThemselves()) main_.activateWindow();
   table_.setFocus(Qt::OtherFocusReason);
 }
 
@@ -84,12 +91,11 @@ void QtHost::Announce(const Announcement& a) {
 void QtHost::ShowBalloon(const Announcement& a) {
   if (a.speaker < 1 || a.speaker > kSeats) return;
   table_.PaintNowIfPending();
-  const QPoint at = table_.transform().ToPixels(3120, kRowTop[a.speaker - 1] + 120).toPoint();
-  balloon_->ShowAt(QString::fromUtf8(a.text.data(), int(a.text.size())), at, table_.transform().scale());
+  table_.ShowBalloon(QString::fromUtf8(a.text.data(), int(a.text.size())), {3120, kRowTop[a.speaker - 1] + 120});
   const double seconds =
       a.balloonSeconds > 0 ? a.balloonSeconds : BalloonSeconds((game_ ? game_->options : Options{}).SpeedIndex);
   Wait(seconds);
-  balloon_->hide();
+  table_.HideBalloon();
 }
 
 // The one wait that lets the window's events through; the session keeps
@@ -112,8 +118,29 @@ void QtHost::DisplayChanged() {
 }
 
 void QtHost::ShowScoreTable(bool activate) {
-  if (!scoreTable_) scoreTable_ = new ScoreTableWindow(&main_);
+  if (!scoreTable_) scoreTable_ = MakeScoreTable();
   if (game_) scoreTable_->ShowSheet(game_->display.sheet, activate);
+  if (scoreDock_ && scoreDock_->isHidden()) {
+    scoreDock_->show();
+    GrowBy(static_cast<QMainWindow&>(main_), scoreDock_->sizeHint().width());
+  }
+}
+
+// Under Wayland a window of its own would stand where the compositor puts
+// it, over the table, and take the keys each time it appeared: there the
+// score table is part of the main window, beside the table.
+ScoreTableWindow* QtHost::MakeScoreTable() {
+  auto* mainWindow = qobject_cast<QMainWindow*>(&main_);
+  if (WindowsPlaceThemselves() || !mainWindow) return new ScoreTableWindow(&main_);
+  auto* table = new ScoreTableWindow(&main_, ScoreTableWindow::InsideMainWindow);
+  scoreDock_ = new QDockWidget(table->windowTitle(), mainWindow);
+  scoreDock_->setObjectName("frmHYOUDock");
+  scoreDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+  scoreDock_->setFocusPolicy(Qt::NoFocus);
+  scoreDock_->setWidget(table);
+  scoreDock_->hide();
+  mainWindow->addDockWidget(Qt::RightDockWidgetArea, scoreDock_, Qt::Horizontal);
+  return table;
 }
 
 ScoreChartWindow& QtHost::Chart() {
@@ -147,9 +174,13 @@ void QtHost::ShowRoundResult(const RoundResult& result) {
   Modal([&] { RunRoundResult(&main_, result, game_ ? game_->display.sheet : ScoreSheet{}); });
 }
 
+// The chart comes up beside the standings where a window can stand beside
+// another; under Wayland it would be put over them and take their keys,
+// and it waits for 表示 → 得点ｸﾞﾗﾌ.
 void QtHost::ShowFinalResult(const FinalResult& result) {
   Modal([&] {
     RunFinalResult(&main_, result, [this](QDialog& dialog) {
+      if (!WindowsPlaceThemselves()) return;
       ShowScoreChartBeside(&dialog);
       dialog.activateWindow();
     });

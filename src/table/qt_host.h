@@ -10,6 +10,7 @@
 #include "rules/game.h"
 #include "rules/host.h"
 
+class QDockWidget;
 class QEventLoop;
 class QWidget;
 
@@ -31,7 +32,7 @@ class QtHost : public Host {
   void OnDisplayChanged(std::function<void()> listener) { displayListener_ = std::move(listener); }
 
   ScoreTableWindow* scoreTable() const { return scoreTable_; }
-  Balloon* balloon() const { return balloon_; }
+  Balloon* balloon() const;
   void ShowScoreTable(bool activate = true);
   ScoreChartWindow* scoreChart() const { return scoreChart_; }
   void ShowScoreChart();
@@ -56,6 +57,7 @@ class QtHost : public Host {
   void GiveKeysBack();
   void Wait(double seconds);
   void ShowBalloon(const Announcement& announcement);
+  ScoreTableWindow* MakeScoreTable();
   ScoreChartWindow& Chart();
   void ShowScoreChartBeside(const QWidget* standings);
 
@@ -63,8 +65,8 @@ class QtHost : public Host {
   TableWidget& table_;
   SoundPlayer& sound_;
   const Game* game_ = nullptr;
-  Balloon* balloon_;
   QPointer<ScoreTableWindow> scoreTable_;
+  QPointer<QDockWidget> scoreDock_;
   QPointer<ScoreChartWindow> scoreChart_;
   QEventLoop* waiting_ = nullptr;
   std::function<void()> displayListener_;

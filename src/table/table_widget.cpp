@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "table/balloon.h"
 #include "table/table_accessible.h"
 #include "ui_logic/hit_test.h"
 #include "ui_logic/picture_files.h"
@@ -95,6 +96,7 @@ void TableWidget::BuildCentre() {
   roundCaption_->setToolTip("ダブルクリックでレントゲン機能");
   stockCounter_ = AddLabel("lblZAN", {4590, 3180, 975, 255}, kLabelPoints, Qt::AlignCenter);
   handTotal_ = AddLabel("lblGOKEI", {3000, 4500, 495, 375}, 10, Qt::AlignCenter);
+  balloon_ = new Balloon(this);
   drawButton_ = new QPushButton("めくる", this);
   drawButton_->setObjectName("cmdMEKU");
   // The table keeps the keyboard: "めくる" is one of its focus stops.
@@ -225,6 +227,16 @@ void TableWidget::PlaceWidgets() {
     lists_[i]->setGeometry(transform_.ToPixels(kListLeft + kListStep * i, kListTop, kListWidth, kListHeight));
     lists_[i]->setFont(buttonFont);
   }
+  if (balloon_->isVisible()) ShowBalloon(balloon_->text(), balloonTwips_);
+}
+
+void TableWidget::ShowBalloon(const QString& text, QPoint twips) {
+  balloonTwips_ = twips;
+  balloon_->ShowAt(text, transform_.ToPixels(twips.x(), twips.y()).toPoint(), transform_.scale());
+}
+
+void TableWidget::HideBalloon() {
+  balloon_->hide();
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {

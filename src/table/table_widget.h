@@ -21,6 +21,8 @@ class QPushButton;
 
 namespace zunpa::qt {
 
+class Balloon;
+
 class TableWidget : public QWidget {
   Q_OBJECT
  public:
@@ -42,6 +44,11 @@ class TableWidget : public QWidget {
   int scalings() const { return pictures_.scalings(); }
   // Cards slide to their new places; the main window's option turns it off.
   CardAnimator& cardMotion() { return motion_; }
+  // A call-out written over the table, its top left at a point of the
+  // table in twips; it keeps that point as the table is resized.
+  void ShowBalloon(const QString& text, QPoint twips);
+  void HideBalloon();
+  Balloon* balloon() const { return balloon_; }
   const CardAnimator& cardMotion() const { return motion_; }
 
   // Keyboard play: the stop the focus ring is on (shown once a key moved
@@ -107,6 +114,8 @@ class TableWidget : public QWidget {
   QLabel* stockCounter_ = nullptr;
   QLabel* handTotal_ = nullptr;
   QPushButton* drawButton_ = nullptr;
+  Balloon* balloon_ = nullptr;
+  QPoint balloonTwips_;
   std::array<QListWidget*, 7> lists_{};
   mutable std::optional<std::vector<ui::TableItem>> items_;
   std::vector<ui::FocusStop> stops_;

@@ -4,7 +4,9 @@
 #   x11      an X server (Xvfb)
 #   openbox  a window manager on it
 #   a11y     a session bus with the accessibility bus (screen readers')
-#   weston   a headless Wayland compositor
+#   weston   a headless Wayland compositor (no keyboard)
+#   sway     a headless Wayland compositor with a virtual keyboard (as
+#            nobody when run by root, which sway refuses)
 # Usage: run_on_desktop.sh PIECE[,PIECE...] SECONDS COMMAND [ARG...]
 set -eu
 pieces=$1
@@ -25,7 +27,7 @@ children=""
 cleanup() {
   for pid in $children; do kill "$pid" 2>/dev/null || true; done
   for pid in $children; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$runtime"
+  rm -rf "$runtime" "${swaydir:-}"
 }
 trap cleanup EXIT INT TERM
 
@@ -60,12 +62,35 @@ if has a11y; then
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 fi
 if has weston; then
-  weston --backend=headless-backend.so --socket=zunpa-wayland --idle-time=0 --no-config \
-    >"$runtime/weston.log" 2>&1 &
+  weston --backend=headless-backend.so --socket=zunpa-wayland --idle-time=0 --width=1600 --height=1200 \
+    --no-config >"$runtime/weston.log" 2>&1 &
   children="$children $!"
   wait_for '[ -S "$runtime/zunpa-wayland" ]' weston
   export WAYLAND_DISPLAY=zunpa-wayland QT_QPA_PLATFORM=wayland
   unset DISPLAY
+fi
+
+if has sway; then
+  swaydir=$(mktemp -d)
+  chmod 700 "$swaydir"
+  printf 'output HEADLESS-1 resolution 1600x1200\nxwayland disable\n' >"$swaydir/config"
+  as=""
+  if [ "$(id -u)" -eq 0 ]; then
+    chown -R 65534:65534 "$swaydir"
+    as="setpriv --reuid=65534 --regid=65534 --clear-groups"
+  fi
+  $as env -i PATH=/usr/bin:/bin HOME="$swaydir" XDG_RUNTIME_DIR="$swaydir" WLR_BACKENDS=headless \
+    WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$swaydir/config" >"$runtime/sway.log" 2>&1 &
+  children="$children $!"
+  wait_for 'ls "$swaydir"/wayland-* 2>/dev/null | grep -qv lock' sway
+  export WAYLAND_DISPLAY="$(ls "$swaydir"/wayland-* | grep -v lock | head -n 1)" QT_QPA_PLATFORM=wayland
+  wait_for 'ls "$swaydir"/sway-ipc.* >/dev/null 2>&1' "sway's socket"
+  export SWAYSOCK="$(ls "$swaydir"/sway-ipc.* | head -n 1)"
+  unset DISPLAY
+  # One virtual keyboard for the whole run: the seat has keys from then on.
+  wtype -s 3600000 >/dev/null 2>&1 &
+  children="$children $!"
+  wait_for 'swaymsg -t get_inputs 2>/dev/null | grep -q keyboard' "the virtual keyboard"
 fi
 
 status=0

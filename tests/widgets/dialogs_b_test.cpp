@@ -171,6 +171,7 @@ class DialogsBTest : public QObject {
   void switchNeverWritesTheStore();
   void laterShowingKeepsPlaceAndSwitch();
   void scoreTableHasNoCloseBox();
+  void scoreTableInsideTheMainWindowSaysItCannotStayInFront();
   void scoreTableTextsFitAndStayInside();
 
   void messageBoxButtons_data();
@@ -603,6 +604,17 @@ void DialogsBTest::scoreTableHasNoCloseBox() {
   QVERIFY(window.isVisible());
   // The program's own close, at its end, goes through.
   QVERIFY(window.close());
+}
+
+void DialogsBTest::scoreTableInsideTheMainWindowSaysItCannotStayInFront() {
+  ScoreTableWindow table(mainWindow_.get(), ScoreTableWindow::InsideMainWindow);
+  table.ShowSheet(ScoreSheet());
+  QVERIFY(!table.windowFlags().testFlag(Qt::Tool));
+  QVERIFY(!table.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  auto* button = table.findChild<QPushButton*>("cmdTEMAE");
+  QVERIFY(!button->isEnabled());
+  QVERIFY2(button->toolTip().contains("手前に固定できません"), qPrintable(button->toolTip()));
+  QCOMPARE(button->accessibleDescription(), button->toolTip());
 }
 
 void DialogsBTest::scoreTableTextsFitAndStayInside() {

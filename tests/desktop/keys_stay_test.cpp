@@ -1,0 +1,173 @@
+// The real window played by keys on a real desktop (an X server with a
+// window manager, or a Wayland compositor): after every window the game
+// opens by itself (the round result, the score table, the suit choice,
+// its questions) the keys are back with the table, and each balloon lies
+// on the table over its speaker's row. On X11 the keys are real ones,
+// sent to whichever window has the focus.
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+#include "table/balloon.h"
+#include "table/main_window.h"
+#include "table/qt_host.h"
+#include "table/table_widget.h"
+#include "ui_logic/key_focus.h"
+#include "widgets/program_folder.h"
+#include "widgets/table_player.h"
+
+using zunpa::qt::MainWindow;
+
+namespace {
+
+bool OnWayland() {
+  return QGuiApplication::platformName() == "wayland";
+}
+
+// Where the desktop sends the keys now.
+bool TableHasTheKeys(MainWindow& window) {
+  const bool windowHasThem =
+      OnWayland() ? QGuiApplication::focusWindow() == window.windowHandle() : QApplication::activeWindow() == &window;
+  return windowHasThem && window.focusWidget() == &window.table();
+}
+
+// A key as the user presses it: on X11 through the X server to the window
+// with the focus, on Wayland (no keys can be sent there) to the table.
+void Press(MainWindow& window, Qt::Key key, const char* xName) {
+  if (OnWayland())
+    QTest::keyClick(&window.table(), key);
+  else
+    QProcess::execute("xdotool", {"key", xName});
+  QTest::qWait(40);
+}
+
+// Under sway, whether the compositor marked a window of ours urgent: an
+// activation it refused.
+bool MarkedUrgent() {
+  if (qEnvironmentVariableIsEmpty("SWAYSOCK")) return false;
+  QProcess tree;
+  tree.start("swaymsg", {"-t", "get_tree"});
+  return tree.waitForFinished(5000) && tree.readAllStandardOutput().contains("\"urgent\": true");
+}
+
+// Answers each window the game opens with keys, and notes its name.
+class Answerer : public QObject {
+ public:
+  Answerer() {
+    connect(&timer_, &QTimer::timeout, this, [this] { Answer(); });
+    timer_.start(20);
+  }
+  QStringList seen;
+  QStringList urgentUnder;
+
+ private:
+  void Answer() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible() || answering_) return;
+    answering_ = true;
+    seen << modal->objectName();
+    if (MarkedUrgent()) urgentUnder << modal->objectName();
+    if (auto* number = modal->findChild<QLineEdit*>("txtNUMBER")) number->setText(QStringLiteral("8"));
+    const auto suits = modal->findChildren<QRadioButton*>();
+    if (!suits.isEmpty() && std::none_of(suits.begin(), suits.end(), [](auto* b) { return b->isChecked(); }))
+      suits.front()->setChecked(true);
+    QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
+    QTest::keyClick(target, Qt::Key_Return);
+    answering_ = false;
+  }
+  QTimer timer_;
+  bool answering_ = false;
+};
+
+// The stop to play: a suit change when one fits (its question is one of
+// those looked at), else the first stop.
+zunpa::ui::FocusStop Target(const zunpa::Game& game) {
+  const std::vector<zunpa::ui::FocusStop> stops = zunpa::ui::FocusStops(game);
+  for (const auto& stop : stops)
+    if (!stop.draw && zunpa::RankOfCode(stop.code) == game.roles.SuitChangeRank) return stop;
+  return stops.front();
+}
+
+}  // namespace
+
+class KeysStayTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void theTableHasTheKeysAfterEveryWindowTheGameOpens();
+};
+
+void KeysStayTest::theTableHasTheKeysAfterEveryWindowTheGameOpens() {
+  QTemporaryDir dir;
+  MainWindow window(zunpa::testing::MakeProgramFolder(dir));
+  Answerer answerer;
+  window.show();
+  window.StartUp();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  window.action("flgSOKUDO0")->trigger();
+  const zunpa::Game& game = window.session().game();
+
+  // No window but a question or dialog ever takes the keys from the table.
+  QStringList stolenBy;
+  QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [&](QWindow* focus) {
+    if (focus && focus != window.windowHandle() && focus->modality() == Qt::NonModal) stolenBy << focus->objectName();
+  });
+
+  // Each balloon, as it shows: on the table, over a row's first card.
+  QStringList balloonFaults;
+  int balloons = 0;
+  QTimer balloonWatch;
+  QObject::connect(&balloonWatch, &QTimer::timeout, [&] {
+    zunpa::qt::Balloon* balloon = window.host().balloon();
+    if (!balloon->isVisible()) return;
+    ++balloons;
+    const QPoint twips = window.table().transform().ToTwips(QPointF(balloon->pos()) + QPointF(0.5, 0.5));
+    const bool onARow = std::any_of(zunpa::kRowTop.begin(), zunpa::kRowTop.end(),
+                                    [&](int row) { return std::abs(twips.y() - (row + 120)) <= 15; });
+    if (balloon->parentWidget() != &window.table() || !window.table().rect().contains(balloon->geometry()) ||
+        std::abs(twips.x() - 3120) > 15 || !onARow || QApplication::focusWidget() == balloon)
+      balloonFaults << QString("%1 at %2,%3").arg(balloon->text()).arg(twips.x()).arg(twips.y());
+  });
+  balloonWatch.start(10);
+
+  // A numbered game played the same way is the same game on every run;
+  // this one has a suit to choose in its first round.
+  window.action("mneNEWNUM")->trigger();
+  int moves = 0;
+  const auto enough = [&] {
+    return game.round.RoundNo >= 2 && answerer.seen.contains("frmTEN") && answerer.seen.contains("frmSELS") &&
+           balloons > 0;
+  };
+  while (!enough()) {
+    QVERIFY2(moves < 2000 && game.round.RoundNo <= 6, qPrintable(answerer.seen.join(' ')));
+    QVERIFY(QTest::qWaitFor([&] { return zunpa::testing::UserToMove(window); }, 60000));
+    // The window that closed last gave the keys back to the table.
+    QVERIFY2(QTest::qWaitFor([&] { return TableHasTheKeys(window); }, 3000),
+             qPrintable("after " + answerer.seen.value(answerer.seen.size() - 1, "the start") + ", the keys are with " +
+                        (QGuiApplication::focusWindow() ? QGuiApplication::focusWindow()->objectName() : "nothing") +
+                        " and " + (window.focusWidget() ? window.focusWidget()->objectName() : "nothing")));
+    const zunpa::ui::FocusStop target = Target(game);
+    Press(window, Qt::Key_Right, "Right");
+    for (int step = 0; step < 30 && window.table().focusStop() != target; ++step)
+      Press(window, Qt::Key_Right, "Right");
+    const int before = window.stepsRun();
+    Press(window, Qt::Key_Return, "Return");
+    QVERIFY(QTest::qWaitFor([&] { return !zunpa::testing::UserToMove(window) || window.stepsRun() != before; }, 5000));
+    ++moves;
+  }
+  QVERIFY2(balloonFaults.isEmpty(), qPrintable(balloonFaults.join(" | ")));
+  QVERIFY2(answerer.urgentUnder.isEmpty(), qPrintable(answerer.urgentUnder.join(' ')));
+  QVERIFY2(stolenBy.isEmpty(), qPrintable(stolenBy.join(' ')));
+  QVERIFY(window.host().scoreTable() && window.host().scoreTable()->isVisible());
+  window.close();
+}
+
+QTEST_MAIN(KeysStayTest)
+#include "keys_stay_test.moc"
