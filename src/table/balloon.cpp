@@ -1,6 +1,5 @@
 #include "table/balloon.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <algorithm>
 
@@ -35,11 +34,6 @@ void Balloon::ShowAt(const QString& text, QPoint topLeft, double scale) {
   move(topLeft);
   show();
   raise();
-  // A screen reader hears the call-out as the table shows it.
-  if (QAccessible::isActive()) {
-    QAccessibleEvent event(label_, QAccessible::Alert);
-    QAccessible::updateAccessibility(&event);
-  }
 }
 
 QString Balloon::text() const {
