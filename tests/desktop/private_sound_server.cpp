@@ -54,19 +54,24 @@ bool PrivateSoundServer::Start() {
   if (!server_.waitForStarted(5000)) return false;
   bool answers = false;
   for (QDeadlineTimer deadline(10000); !answers && !deadline.hasExpired(); QThread::msleep(50))
-    answers = Answers();
-  if (!answers) return false;
+    answers = Pactl({"info"});
+  return answers && Listen();
+}
+
+bool PrivateSoundServer::Listen() {
+  recorder_.kill();
+  recorder_.waitForFinished(5000);
   recorder_.start("parec", {"-d", "null.monitor", "--latency-msec=20", "--raw", "--format=s16le",
                             "--rate=" + QString::number(kSampleRate), "--channels=1"});
   // Listening once the first samples come.
   return recorder_.waitForStarted(5000) && recorder_.waitForReadyRead(5000);
 }
 
-bool PrivateSoundServer::Answers() {
+bool PrivateSoundServer::Pactl(const QStringList& arguments) {
   QProcess pactl;
   pactl.setProcessEnvironment(Environment());
-  pactl.start("pactl", {"list", "short", "sinks"});
-  return pactl.waitForFinished(5000) && pactl.exitCode() == 0 && pactl.readAll().contains("null");
+  pactl.start("pactl", arguments);
+  return pactl.waitForFinished(5000) && pactl.exitCode() == 0;
 }
 
 void PrivateSoundServer::Kill() {

@@ -16,8 +16,12 @@ class PrivateSoundServer {
   // to its monitor. The null sink keeps the latency its monitor asks for
   // (2 s unheard), so listening closely makes it play like a device.
   bool Start();
+  // (Again) listens to the null sink's monitor.
+  bool Listen();
   // Kills it at once, as a crash would.
   void Kill();
+  // Runs pactl against it; true when it succeeded.
+  bool Pactl(const QStringList& arguments);
 
   // What was heard since the last call, as 22050 Hz mono 16-bit samples.
   QByteArray TakeRecording();
@@ -30,7 +34,6 @@ class PrivateSoundServer {
 
  private:
   QProcessEnvironment Environment() const;
-  bool Answers();
   QTemporaryDir runtime_;
   QProcess server_;
   QProcess recorder_;

@@ -115,6 +115,13 @@ void SoundServerTest::aServerThatGoesEndsTheWaitAndOneThatComesBackIsHeard() {
   // And comes back.
   QVERIFY(server.Start());
   QTRY_VERIFY_WITH_TIMEOUT(player.HasOutput(), 10000);
+  // A server without an output device is no output either.
+  QVERIFY(server.Pactl({"unload-module", "module-null-sink"}));
+  QTRY_VERIFY_WITH_TIMEOUT(!player.HasOutput(), 2000);
+  QVERIFY(!player.PlayAndWait(kCard));
+  QVERIFY(server.Pactl({"load-module", "module-null-sink", "sink_name=null"}));
+  QTRY_VERIFY_WITH_TIMEOUT(player.HasOutput(), 2000);
+  QVERIFY(server.Listen());
   server.TakeRecording();
   QVERIFY(player.PlayAndWait(kCard));
   QCOMPARE(PrivateSoundServer::CountSounds(server.TakeRecording(), 100), 1);
