@@ -17,7 +17,7 @@
 namespace zunpa::testing {
 namespace {
 
-constexpr std::uint64_t kPinnedSignature = 0x589ef8fedd432c2d;
+constexpr std::uint64_t kPinnedSignature = 0xb8a35a6193969b97;
 constexpr int kGames = 30;
 // Enough for a whole game of a user who mostly clicks cards that do not fit.
 constexpr int kActionsPerGame = 20000;

@@ -1,5 +1,6 @@
 #include "rules/draw.h"
 
+#include <algorithm>
 #include <set>
 
 #include "flow/draw_two.h"
@@ -183,6 +184,37 @@ TEST_F(DrawTest, PenaltyDrawnAfterTheRoundLiesFaceUpBesideTheHand) {
   EXPECT_EQ(p.top, 1980);
   EXPECT_EQ(game.flow.pendingSeat, 0);
   EXPECT_EQ(round.HandOf(3).size(), 3);
+}
+
+// A row that would pass the table's right edge closes up; up to 13 cards
+// keep the 250-twip step.
+TEST_F(DrawTest, BigHandsCloseUpWithinTheTable) {
+  for (const int cards : {5, 13, 14, 20, 40}) {
+    std::vector<int> hand;
+    for (int n = 0; n < cards; ++n)
+      hand.push_back(CodeOf(n / 13 + 1, n % 13 + 1));
+    SetTable(game, {{{}, {}, {}, hand}}, 405);
+    LayOutRow(game, 4, true);
+    UnlockHumanInput(game);
+    std::vector<int> lefts;
+    for (int code : round.HandOf(4))
+      lefts.push_back(game.display.CardOfCode(code).left);
+    EXPECT_EQ(lefts.front(), 3000) << cards;
+    EXPECT_LE(lefts.back() + 690, 6840) << cards;
+    for (std::size_t k = 1; k < lefts.size(); ++k) {
+      if (cards <= 13) {
+        EXPECT_EQ(lefts[k] - lefts[k - 1], 250) << cards;
+      }
+      EXPECT_GT(lefts[k], lefts[k - 1]) << cards;
+    }
+    // The playable marks (the fives) stand under their cards.
+    ASSERT_GT(game.display.playableMarks, 0) << cards;
+    for (int m = 0; m < game.display.playableMarks; ++m)
+      EXPECT_NE(std::find(lefts.begin(), lefts.end(), game.display.playableMarkLefts[m] - 20), lefts.end()) << cards;
+  }
+  // A card drawn in the settlement beside a long row stays on the table.
+  EXPECT_EQ(SettlementDrawLeft(3), 3500 + 250 * 2);
+  EXPECT_EQ(SettlementDrawLeft(14), 6840 - 690);
 }
 
 TEST_F(DrawTest, UsersDrawIsShownFaceUpAndEndsTheMove) {

@@ -3,6 +3,7 @@
 // update it where they move a card or change a caption; the window only
 // renders it.
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -101,8 +102,21 @@ struct DisplayModel {
 };
 
 // Positions of the table, in twips.
+constexpr int kTableWidth = 6840;
+constexpr int kCardWidth = 690;
 constexpr int kHandLeft = 3000;
 constexpr int kHandStep = 250;
+// A row that would run past the table's right edge closes up, so that
+// every card shows and takes clicks; up to 13 cards keep the usual step.
+constexpr int HandStep(int cards) {
+  return cards < 2 ? kHandStep : std::min(kHandStep, (kTableWidth - kHandLeft - kCardWidth) / (cards - 1));
+}
+// A card drawn in the settlement stands apart to the right of its row,
+// as far as the table's edge allows.
+constexpr int kSettlementDrawLeft = 3500;
+constexpr int SettlementDrawLeft(int handSize) {
+  return std::min(kSettlementDrawLeft + kHandStep * (handSize - 1), kTableWidth - kCardWidth);
+}
 constexpr std::array<int, kSeats> kRowTop = {60, 1020, 1980, 4860};
 constexpr std::array<int, kSeats> kMarkerTop = {300, 1260, 2220, 5100};
 constexpr int kBarLeft = 2340;

@@ -33,7 +33,7 @@ bool DrawCard(Game& g, int listIndex) {
       g.observer->OnDraw(g, seat, CodeOf(drawn), g.flow.penaltyDrawing, r.RoundOver());
     if (r.RoundOver()) {
       // A penalty drawn during the settlement: shown face up beside the hand.
-      PutCardInFront(g, drawn.suit, drawn.rank, 3500 + kHandStep * (hand.size() - 1), kRowTop[listIndex], true);
+      PutCardInFront(g, drawn.suit, drawn.rank, SettlementDrawLeft(int(hand.size())), kRowTop[listIndex], true);
       return true;
     }
     LayOutRow(g, seat, true);

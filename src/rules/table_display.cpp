@@ -31,10 +31,11 @@ namespace shown {
 [[gnu::noinline]] void LayOutRow(Game& g, int seat, bool refresh) {
   const Hand& hand = g.round.HandOf(seat);
   const bool faceUp = g.seats.IsHuman(seat);
+  const int step = HandStep(int(hand.size()));
   int k = 0;
   for (int code : hand) {
     CardPicture& c = g.display.CardOfCode(code);
-    c.left = kHandLeft + kHandStep * k++;
+    c.left = kHandLeft + step * k++;
     c.top = kRowTop[seat - 1];
     if (!refresh) continue;
     c.faceUp = faceUp;
@@ -125,12 +126,13 @@ namespace shown {
   d.drawButtonEnabled = true;
   d.playableMarks = 0;
   const Hand& hand = r.HandOf(4);
+  const int step = HandStep(int(hand.size()));
   int k = 0;
   for (int code : hand) {
     d.CardOfCode(code).enabled = true;
     const bool playable = SuitOfCode(code) == r.PileSuit || RankOfCode(code) == r.PileRank;
     if (g.options.AutoDetect && r.SelRank != kDrawTwoRank && playable)
-      d.playableMarkLefts[d.playableMarks++] = kMarkLeft + kHandStep * k;
+      d.playableMarkLefts[d.playableMarks++] = kMarkLeft + step * k;
     ++k;
   }
   DisplayChanged(g);

@@ -1,12 +1,14 @@
 // Cards in motion on the table: a drawn and a played card slide to where
 // the rules put them, a new deal mid-slide or a modal window leaves nothing
 // behind, nothing moves at the fastest speed or with the option off, and
-// the option is kept in the per-user store.
+// the option is kept in the per-user store. A long hand shows and takes
+// clicks on every card.
 
 #include <QAction>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +19,7 @@
 #include "rules/deal.h"
 #include "rules/draw.h"
 #include "rules/silent_host.h"
+#include "rules/table_display.h"
 #include "table/main_window.h"
 #include "table/table_transform.h"
 #include "table/table_widget.h"
@@ -129,6 +132,7 @@ class CardMotionTest : public QObject {
   void aModalWindowEndsTheSlidesUnderIt();
   void atTheFastestSpeedOrOffTheScreenNothingMoves();
   void theMenuItemTurnsTheMotionOffAndIsKept();
+  void aHandOfTwentyShowsEveryCardAndTakesItsClick();
 
  private:
   QTemporaryDir store_;
@@ -279,6 +283,29 @@ void CardMotionTest::theMenuItemTurnsTheMotionOffAndIsKept() {
   again.action("mneMOTION")->trigger();
   QVERIFY(again.action("mneMOTION")->isChecked());
   QVERIFY(zunpa::qt::CardMotionSetting());
+}
+
+void CardMotionTest::aHandOfTwentyShowsEveryCardAndTakesItsClick() {
+  Table t;
+  t.widget.cardMotion().SetWanted(false);
+  t.Deal();
+  for (int n = 0; n < 15; ++n)
+    t.DrawForTheUser();
+  zunpa::UnlockHumanInput(t.game);
+  std::vector<int> hand(t.game.round.HandOf(4).begin(), t.game.round.HandOf(4).end());
+  QCOMPARE(hand.size(), std::size_t(20));
+  const QRect felt = t.widget.transform().ToPixels(0, 0, zunpa::kTableWidth, zunpa::qt::kTableTwips.height());
+  QSignalSpy clicks(&t.widget, &TableWidget::CardClicked);
+  for (std::size_t k = 0; k < hand.size(); ++k) {
+    const zunpa::CardPicture& card = t.Model(hand[k]);
+    QVERIFY(felt.contains(t.widget.transform().ToPixels(card.left, card.top, zunpa::kCardWidth, 960)));
+    // The middle of the part of it that shows.
+    const int right = k + 1 < hand.size() ? t.Model(hand[k + 1]).left : card.left + zunpa::kCardWidth;
+    const QPoint at = t.widget.transform().ToPixels((card.left + right) / 2, card.top + 480).toPoint();
+    QTest::mouseClick(&t.widget, Qt::LeftButton, {}, at);
+    QCOMPARE(clicks.size(), int(k) + 1);
+    QCOMPARE(clicks.last().value(0).toInt() * 100 + clicks.last().value(1).toInt(), hand[k]);
+  }
 }
 
 QTEST_MAIN(CardMotionTest)

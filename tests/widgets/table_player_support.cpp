@@ -18,10 +18,11 @@ bool UserToMove(qt::MainWindow& window) {
 void MakeTheUsersMove(qt::MainWindow& window) {
   const Game& game = window.session().game();
   const RoundState& r = game.round;
+  const int shows = HandStep(r.HandOf(4).size());
   for (int code : r.HandOf(4)) {
     if (SuitOfCode(code) != r.PileSuit && RankOfCode(code) != r.PileRank) continue;
     const CardPicture& card = game.display.Card(SuitOfCode(code), RankOfCode(code));
-    const QPoint at = window.table().transform().ToPixels(card.left + 125, card.top + 480).toPoint();
+    const QPoint at = window.table().transform().ToPixels(card.left + shows / 2, card.top + 480).toPoint();
     QTest::mouseClick(&window.table(), Qt::LeftButton, {}, at);
     return;
   }
