@@ -1,6 +1,7 @@
 #include "table/card_animator.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -57,6 +58,19 @@ void CardAnimator::Finish() {
   plan_.Finish();
   frames_.stop();
   if (wasMoving) repaint_(std::nullopt);
+}
+
+void CardAnimator::Land() {
+  if (frames_.isActive()) {
+    QEventLoop loop;
+    // The frame that settles the last card stops the frames.
+    QObject::connect(&frames_, &QTimer::timeout, &loop, [&] {
+      if (!frames_.isActive()) loop.quit();
+    });
+    QTimer::singleShot(int(plan_.SlideMilliseconds()) + 100, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+  }
+  Finish();
 }
 
 // A modal window or a hidden table ends the slides at once: whatever

@@ -1,7 +1,8 @@
 #pragma once
 // Slides the table's cards from where they showed to where the rules have
-// put them, within the pause the game takes anyway: nothing waits for a
-// card to arrive. A frame timer runs only while a card is on its way.
+// put them, within the pause the game takes anyway; only a sound, a
+// balloon or a question waits for a card to arrive first. A frame timer
+// runs only while a card is on its way.
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -41,6 +42,9 @@ class CardAnimator {
   bool Ticking() const { return frames_.isActive(); }
   // Every card at its place at once.
   void Finish();
+  // Lets the cards on their way arrive, user input held back; what waits
+  // next (a sound, a balloon, a question) then shows them where they lie.
+  void Land();
 
  private:
   void Tick();

@@ -265,9 +265,12 @@ void MainWindow::ScheduleStep() {
   stepTimer_.start(int(step.pauseSeconds * 1000 + 0.5));
 }
 
+// The user's move starts with the cards at rest: the one a computer just
+// played lies face up on the pile before a click can come.
 void MainWindow::RunOneStep() {
   ++stepsRun_;
   session_->RunStep();
+  if (session_->NextStep().kind == StepKind::None) table_->ShowLanded();
   ScheduleStep();
 }
 

@@ -42,7 +42,7 @@ void QtHost::CutWaitsShort() {
 // one that activates another window, nothing would have them.
 template <typename Show>
 auto QtHost::Modal(Show show) {
-  table_.PaintNowIfPending();
+  table_.ShowLanded();
   struct KeysBack {
     QtHost& host;
     ~KeysBack() { host.GiveKeysBack(); }
@@ -73,7 +73,7 @@ void QtHost::ProcessEvents() {
 }
 
 void QtHost::PlaySound(const std::string& path) {
-  table_.PaintNowIfPending();
+  table_.ShowLanded();
   sound_.PlayAndWait(QString::fromStdString(path));
 }
 
@@ -81,7 +81,7 @@ void QtHost::PlaySound(const std::string& path) {
 // is written instead, so no call-out is lost.
 void QtHost::Announce(const Announcement& a) {
   if (!a.voiceFile.empty()) {
-    table_.PaintNowIfPending();
+    table_.ShowLanded();
     if (sound_.PlayAndWait(QString::fromStdString(a.voiceFile))) return;
   }
   ShowBalloon(a);
@@ -90,7 +90,7 @@ void QtHost::Announce(const Announcement& a) {
 // Over the speaker's row, just right of its first card.
 void QtHost::ShowBalloon(const Announcement& a) {
   if (a.speaker < 1 || a.speaker > kSeats) return;
-  table_.PaintNowIfPending();
+  table_.ShowLanded();
   table_.ShowBalloon(QString::fromUtf8(a.text.data(), int(a.text.size())), {3120, kRowTop[a.speaker - 1] + 120});
   const double seconds =
       a.balloonSeconds > 0 ? a.balloonSeconds : BalloonSeconds((game_ ? game_->options : Options{}).SpeedIndex);

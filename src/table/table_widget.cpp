@@ -148,7 +148,8 @@ void TableWidget::RepaintCards(std::optional<ui::TwipsRect> area) {
              .adjusted(-kRoundingPixels, -kRoundingPixels, kRoundingPixels, kRoundingPixels));
 }
 
-void TableWidget::PaintNowIfPending() {
+void TableWidget::ShowLanded() {
+  motion_.Land();
   if (paintPending_ && isVisible()) repaint();
 }
 

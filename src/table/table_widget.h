@@ -34,8 +34,9 @@ class TableWidget : public QWidget {
   // The model changed: captions are copied now, the pictures repaint once
   // the events run (many changes, one paint).
   void Sync();
-  // Paints at once what changed, before a sound or a dialog blocks.
-  void PaintNowIfPending();
+  // Before a sound, a balloon or a dialog: the cards on their way arrive,
+  // and what changed is painted at once.
+  void ShowLanded();
 
   const TableTransform& transform() const { return transform_; }
   QSize tableTwips() const;

@@ -37,6 +37,7 @@ class CardMotion {
   using Cards = std::array<CardPicture, kCardsInPack>;
   // How long a slide takes; running slides follow at once.
   void SetSlideMilliseconds(double milliseconds) { slideMilliseconds_ = milliseconds; }
+  double SlideMilliseconds() const { return slideMilliseconds_; }
 
   // The rules' cards at `now`. A card whose place changed slides there from
   // where it shows at this moment, mid-slide or at rest; a card that comes

@@ -20,7 +20,9 @@
 #include "rules/draw.h"
 #include "rules/silent_host.h"
 #include "rules/table_display.h"
+#include "table/balloon.h"
 #include "table/main_window.h"
+#include "table/qt_host.h"
 #include "table/table_transform.h"
 #include "table/table_widget.h"
 #include "widgets/modal_answerer.h"
@@ -133,6 +135,7 @@ class CardMotionTest : public QObject {
   void atTheFastestSpeedOrOffTheScreenNothingMoves();
   void theMenuItemTurnsTheMotionOffAndIsKept();
   void aHandOfTwentyShowsEveryCardAndTakesItsClick();
+  void cardsHaveLandedBeforeABalloonOrTheUsersMove();
 
  private:
   QTemporaryDir store_;
@@ -306,6 +309,47 @@ void CardMotionTest::aHandOfTwentyShowsEveryCardAndTakesItsClick() {
     QCOMPARE(clicks.size(), int(k) + 1);
     QCOMPARE(clicks.last().value(0).toInt() * 100 + clicks.last().value(1).toInt(), hand[k]);
   }
+}
+
+// Counts the balloons that show while a card is still on its way.
+class BalloonWatch : public QObject {
+ public:
+  BalloonWatch(MainWindow& window) : window_(window) { window.host().balloon()->installEventFilter(this); }
+  int shown = 0, overAMovingCard = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::Show) return false;
+    ++shown;
+    if (window_.table().cardMotion().Moving()) ++overAMovingCard;
+    return false;
+  }
+
+ private:
+  MainWindow& window_;
+};
+
+void CardMotionTest::cardsHaveLandedBeforeABalloonOrTheUsersMove() {
+  QTemporaryDir dir;
+  MainWindow window(zunpa::testing::MakeProgramFolder(dir));
+  zunpa::testing::ModalAnswerer answerer;
+  window.table().cardMotion().AllowOffscreen(true);
+  window.show();
+  window.StartUp();
+  window.action("flgSOKUDO1")->trigger();
+  BalloonWatch balloons(window);
+  int usersMoves = 0, movingAtTheUsersMove = 0;
+  window.action("mneNEW")->trigger();
+  QVERIFY(zunpa::testing::PlayUntil(window, [&] {
+    if (zunpa::testing::UserToMove(window)) {
+      ++usersMoves;
+      if (window.table().cardMotion().Moving()) ++movingAtTheUsersMove;
+    }
+    return balloons.shown >= 2 && usersMoves >= 4;
+  }));
+  QCOMPARE(balloons.overAMovingCard, 0);
+  QCOMPARE(movingAtTheUsersMove, 0);
+  window.close();
 }
 
 QTEST_MAIN(CardMotionTest)
