@@ -256,21 +256,22 @@ void MainWindow::SyncMenus() {
   actions_.value("mneSAVE")->setEnabled(free && d.saveEnabled);
 }
 
+// The user's move starts with the cards at rest: the one a computer just
+// played, or the opening card, lies face up on the pile before a click
+// can come.
 void MainWindow::ScheduleStep() {
   const Step step = session_->NextStep();
   if (step.kind == StepKind::None) {
     stepTimer_.stop();
+    table_->ShowLanded();
     return;
   }
   stepTimer_.start(int(step.pauseSeconds * 1000 + 0.5));
 }
 
-// The user's move starts with the cards at rest: the one a computer just
-// played lies face up on the pile before a click can come.
 void MainWindow::RunOneStep() {
   ++stepsRun_;
   session_->RunStep();
-  if (session_->NextStep().kind == StepKind::None) table_->ShowLanded();
   ScheduleStep();
 }
 
