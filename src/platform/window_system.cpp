@@ -1,11 +1,45 @@
 #include "platform/window_system.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
 
 namespace zunpa::qt {
 
 bool WindowsPlaceThemselves() {
   return !QGuiApplication::platformName().startsWith("wayland");
+}
+
+namespace {
+
+class DialogGuard : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::WindowStateChange || !watched->isWidgetType()) return false;
+    auto* window = static_cast<QWidget*>(watched);
+    if (window->windowType() == Qt::Dialog && window->isMinimized())
+      QTimer::singleShot(0, window, [window] { BringBack(window); });
+    return false;
+  }
+
+ private:
+  static void BringBack(QWidget* dialog) {
+    for (QWidget* w = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr; w;
+         w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+      if (w->isMinimized()) w->showNormal();
+    dialog->showNormal();
+    dialog->activateWindow();
+  }
+};
+
+}  // namespace
+
+void KeepDialogsFromHiding(QObject& owner) {
+  qApp->installEventFilter(new DialogGuard(&owner));
 }
 
 }  // namespace zunpa::qt

@@ -20,6 +20,7 @@
 #include "platform/message_box.h"
 #include "platform/sound_player.h"
 #include "platform/user_store.h"
+#include "platform/window_system.h"
 #include "table/game_log_panel.h"
 #include "table/qt_host.h"
 #include "table/table_widget.h"
@@ -53,6 +54,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent), folder_(programFolder), sound_(std::make_unique<SoundPlayer>()) {
   setObjectName("frmMAIN");
   setWindowTitle(Caption(kProgramTitle));
+  KeepDialogsFromHiding(*this);
   table_ = new TableWidget(this);
   table_->SetProgramFolder(folder_);
   setCentralWidget(table_);

@@ -57,6 +57,28 @@ bool MarkedUrgent() {
   return tree.waitForFinished(5000) && tree.readAllStandardOutput().contains("\"urgent\": true");
 }
 
+// What the window manager lets the user do to a window, as it says on
+// the window (X11 only).
+QString AllowedActions(QWidget* window) {
+  if (OnWayland()) return {};
+  QProcess xprop;
+  xprop.start("xprop", {"-id", QString::number(window->winId()), "_NET_WM_ALLOWED_ACTIONS"});
+  return xprop.waitForFinished(5000) ? QString::fromUtf8(xprop.readAllStandardOutput()) : QString();
+}
+
+// Notes that a window was minimised.
+class MinimiseWatch : public QObject {
+ public:
+  explicit MinimiseWatch(QWidget* window) { window->installEventFilter(this); }
+  bool minimised = false;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::WindowStateChange && static_cast<QWidget*>(watched)->isMinimized()) minimised = true;
+    return false;
+  }
+};
+
 // Answers each window the game opens with keys, and notes its name.
 class Answerer : public QObject {
  public:
@@ -66,6 +88,7 @@ class Answerer : public QObject {
   }
   QStringList seen;
   QStringList urgentUnder;
+  QStringList faults;
 
  private:
   void Answer() {
@@ -74,6 +97,21 @@ class Answerer : public QObject {
     answering_ = true;
     seen << modal->objectName();
     if (MarkedUrgent()) urgentUnder << modal->objectName();
+    // No dialog may be maximised; one minimised (openbox offers it to
+    // every dialog) comes straight back with the table.
+    if (AllowedActions(modal).contains("MAXIMIZE")) faults << modal->objectName() + " may be maximised";
+    if (!OnWayland() && seen.size() == 1) {
+      MinimiseWatch watch(modal);
+      if (!QTest::qWaitForWindowExposed(modal)) faults << modal->objectName() + " did not show";
+      QProcess::execute("xdotool", {"windowminimize", QString::number(modal->winId())});
+      if (!QTest::qWaitFor([&] { return watch.minimised; }, 2000)) faults << "the minimise was not seen";
+      if (!QTest::qWaitFor(
+              [&] {
+                return modal->isVisible() && !modal->isMinimized() && !modal->parentWidget()->window()->isMinimized();
+              },
+              3000))
+        faults << modal->objectName() + " stayed minimised";
+    }
     if (auto* number = modal->findChild<QLineEdit*>("txtNUMBER")) number->setText(QStringLiteral("8"));
     const auto suits = modal->findChildren<QRadioButton*>();
     if (!suits.isEmpty() && std::none_of(suits.begin(), suits.end(), [](auto* b) { return b->isChecked(); }))
@@ -165,6 +203,7 @@ void KeysStayTest::theTableHasTheKeysAfterEveryWindowTheGameOpens() {
   QVERIFY2(balloonFaults.isEmpty(), qPrintable(balloonFaults.join(" | ")));
   QVERIFY2(answerer.urgentUnder.isEmpty(), qPrintable(answerer.urgentUnder.join(' ')));
   QVERIFY2(stolenBy.isEmpty(), qPrintable(stolenBy.join(' ')));
+  QVERIFY2(answerer.faults.isEmpty(), qPrintable(answerer.faults.join('\n')));
   QVERIFY(window.host().scoreTable() && window.host().scoreTable()->isVisible());
   window.close();
 }
