@@ -8,6 +8,7 @@
 #include "dialogs/dialog_controls.h"
 #include "dialogs/window_placement.h"
 #include "platform/twips.h"
+#include "platform/window_system.h"
 #include "rules/host.h"
 
 namespace zunpa::qt {
@@ -48,6 +49,7 @@ AboutDialog::AboutDialog(QWidget* mainWindow, const QString& programFolder) : QD
   QPushButton* ok = AddButton(this, "cmdOK", "OK", TwipsRect(5880 - 120 - 1095, 1920, 1095, 375));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  FitTitle(this);
   CentreOn(this, mainWindow);
 }
 

@@ -7,6 +7,7 @@
 #include "dialogs/window_placement.h"
 #include "platform/message_box.h"
 #include "platform/twips.h"
+#include "platform/window_system.h"
 #include "ui_logic/card_roles.h"
 
 namespace zunpa::qt {
@@ -31,6 +32,7 @@ CardRolesDialog::CardRolesDialog(QWidget* mainWindow, const Roles& roles) : QDia
   connect(ok, &QPushButton::clicked, this, &CardRolesDialog::PressOk);
   QPushButton* cancel = AddButton(this, "Command11", "キャンセル", TwipsRect(1500, 1380, 1095, 375));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  FitTitle(this);
   CentreOn(this, mainWindow);
 }
 

@@ -8,6 +8,7 @@
 #include "dialogs/dialog_controls.h"
 #include "dialogs/window_placement.h"
 #include "platform/twips.h"
+#include "platform/window_system.h"
 
 namespace zunpa::qt {
 namespace {
@@ -51,6 +52,7 @@ CharacterSheetDialog::CharacterSheetDialog(QWidget* mainWindow, const Records& r
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   setFixedSize(width, Px(okTop + kOkHeight + 120));
+  FitTitle(this);
   AlignTopLeft(this, mainWindow);
 }
 

@@ -9,6 +9,7 @@
 #include "dialogs/window_placement.h"
 #include "platform/message_box.h"
 #include "platform/twips.h"
+#include "platform/window_system.h"
 #include "ui_logic/game_number.h"
 
 namespace zunpa::qt {
@@ -47,6 +48,7 @@ GameNumberDialog::GameNumberDialog(QWidget* mainWindow, std::optional<std::uint6
                                   QRect(Px(kWidth - kMargin - kButtonWidth), buttonTop, Px(kButtonWidth), Px(375)));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   setFixedSize(Px(kWidth), ok->geometry().bottom() + 1 + Px(kMargin));
+  FitTitle(this);
   CentreOn(this, mainWindow);
 }
 

@@ -2,9 +2,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
+#include <algorithm>
 
 namespace zunpa::qt {
 namespace {
@@ -23,8 +26,15 @@ QTextBrowser* MakeWindow(QWidget* mainWindow) {
   window->setObjectName("HelpWindow");
   window->setWindowTitle("ズンパＳ ﾍﾙﾌﾟ");
   window->setOpenExternalLinks(true);
-  window->resize(600, 640);
-  if (mainWindow) window->move(mainWindow->frameGeometry().topLeft() + QPoint(40, 40));
+  // Whole on the screen the main window is on, at any scale.
+  const QScreen* screen = mainWindow ? mainWindow->screen() : QGuiApplication::primaryScreen();
+  const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 600, 640);
+  window->resize(QSize(600, 640).boundedTo(room.size() * 9 / 10));
+  QRect placed(mainWindow ? mainWindow->frameGeometry().topLeft() + QPoint(40, 40) : room.topLeft(), window->size());
+  placed.moveRight(std::min(placed.right(), room.right()));
+  placed.moveBottom(std::min(placed.bottom(), room.bottom() - 40));
+  placed.moveTopLeft(QPoint(std::max(placed.left(), room.left()), std::max(placed.top(), room.top())));
+  window->move(placed.topLeft());
   return window;
 }
 

@@ -7,6 +7,7 @@
 #include "dialogs/dialog_controls.h"
 #include "dialogs/window_placement.h"
 #include "platform/twips.h"
+#include "platform/window_system.h"
 
 namespace zunpa::qt {
 namespace {
@@ -46,6 +47,7 @@ HighScoresDialog::HighScoresDialog(QWidget* mainWindow, HighScoreBoard& board) :
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   setFixedSize(Px(kFrameWidth + 240), Px(buttonTop + 375 + 120));
   ShowCells();
+  FitTitle(this);
   CentreOn(this, mainWindow);
 }
 

@@ -8,6 +8,7 @@
 #include "dialogs/name_box.h"
 #include "dialogs/window_placement.h"
 #include "platform/twips.h"
+#include "platform/window_system.h"
 
 namespace zunpa::qt {
 namespace {
@@ -43,6 +44,7 @@ NameEntryDialog::NameEntryDialog(QWidget* mainWindow, const std::string& message
     accept();
   });
   setFixedSize(Px(kWidth), ok->geometry().bottom() + 1 + Px(kMargin));
+  FitTitle(this);
   CentreOn(this, mainWindow);
 }
 

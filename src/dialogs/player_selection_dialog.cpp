@@ -15,6 +15,7 @@
 #include "files/cp932_text.h"
 #include "platform/message_box.h"
 #include "platform/twips.h"
+#include "platform/window_system.h"
 
 namespace zunpa::qt {
 namespace {
@@ -36,12 +37,14 @@ PlayerSelectionDialog::PlayerSelectionDialog(QWidget* mainWindow, const SeatSetu
   BuildNameAndSex();
   BuildButtons();
   ShowLists();
+  FitTitle(this);
   CentreOn(this, mainWindow);
 }
 
 void PlayerSelectionDialog::BuildLists() {
   AddLabel(this, "lblSETUMEI0", "参加しないプレーヤー", TwipsRect(45, 240, 1935, 255));
-  AddLabel(this, "lblSETUMEI1", "参加するプレーヤー", TwipsRect(2205, 240, 1620, 255));
+  // Clear of the window's edge: IPAGothic fills the caption's width.
+  AddLabel(this, "lblSETUMEI1", "参加するプレーヤー", TwipsRect(2145, 240, 1620, 255));
   const std::array<QRect, 2> places = {TwipsRect(165, 600, 1335, 1425), TwipsRect(2325, 600, 1335, 1425)};
   for (int i = 0; i < 2; ++i) {
     lists_[i] = new QListWidget(this);

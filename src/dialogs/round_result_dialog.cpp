@@ -8,6 +8,7 @@
 #include "dialogs/sheet_cell_style.h"
 #include "dialogs/window_frames.h"
 #include "platform/twips.h"
+#include "platform/window_system.h"
 
 namespace zunpa::qt {
 namespace {
@@ -54,6 +55,7 @@ RoundResultDialog::RoundResultDialog(QWidget* mainWindow, const RoundResult& res
   BuildHeaders(sheet);
   BuildRows(result);
   BuildButtons();
+  FitTitle(this);
   PlaceBy(mainWindow);
 }
 

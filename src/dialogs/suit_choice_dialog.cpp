@@ -10,6 +10,7 @@
 #include "dialogs/window_placement.h"
 #include "platform/message_box.h"
 #include "platform/twips.h"
+#include "platform/window_system.h"
 
 namespace zunpa::qt {
 
@@ -18,7 +19,7 @@ SuitChoiceDialog::SuitChoiceDialog(QWidget* mainWindow, const SuitChoice& sugges
   setObjectName("frmSELS");
   setWindowTitle("どれにしたものか・・・");
   RemoveCloseBox(this);
-  setFixedSize(Px(3060), Px(2160));
+  setFixedSize(Px(3180), Px(2160));
   auto* frame = new QGroupBox("葉っぱ選択", this);
   frame->setObjectName("Frame1");
   frame->setGeometry(TwipsRect(120, 90, 1755, 1935));
@@ -33,7 +34,8 @@ SuitChoiceDialog::SuitChoiceDialog(QWidget* mainWindow, const SuitChoice& sugges
   connect(suits_, &QButtonGroup::idClicked, this, [this](int option) { ui::SelectSuit(state_, option); });
   autoDetect_ = new QCheckBox("自動検出", this);
   autoDetect_->setObjectName("chkSJIDO");
-  autoDetect_->setGeometry(TwipsRect(2010, 240, 975, 300));
+  // IPAGothic needs more room than the 975 twips the caption had.
+  autoDetect_->setGeometry(TwipsRect(2010, 240, 1110, 300));
   autoDetect_->setChecked(state_.autoDetect);
   connect(autoDetect_, &QCheckBox::clicked, this, [this](bool ticked) {
     ui::SetSuitAutoDetect(state_, ticked);
@@ -43,6 +45,7 @@ SuitChoiceDialog::SuitChoiceDialog(QWidget* mainWindow, const SuitChoice& sugges
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &SuitChoiceDialog::PressOk);
   ShowSelection();
+  FitTitle(this);
   CentreOn(this, mainWindow);
 }
 

@@ -1,7 +1,10 @@
 #include "platform/message_box.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include "platform/window_system.h"
 
 namespace zunpa::qt {
 namespace {
@@ -54,6 +57,10 @@ Answer ShowMessageBox(QWidget* parent, const Message& message) {
     second->setObjectName("second");
     box.setEscapeButton(second);
   }
+  // A short text would leave a long title cut short by the title bar.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(TitleWidth(&box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
+                  1, grid->columnCount());
   box.exec();
   return box.clickedButton() == first || !second ? firstAnswer : secondAnswer;
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QTimer>
 #include <QWidget>
 
@@ -9,6 +10,24 @@ namespace zunpa::qt {
 
 bool WindowsPlaceThemselves() {
   return !QGuiApplication::platformName().startsWith("wayland");
+}
+
+// Title bars are bold on most desktops; the icon, the buttons and the
+// padding take about this much more.
+constexpr int kTitleBarRoom = 110;
+
+int TitleWidth(const QWidget* window) {
+  QFont font = window->font();
+  font.setBold(true);
+  return QFontMetrics(font).horizontalAdvance(window->windowTitle()) + kTitleBarRoom;
+}
+
+void FitTitle(QWidget* dialog) {
+  const int extra = TitleWidth(dialog) - dialog->width();
+  if (extra <= 0) return;
+  for (QWidget* child : dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    child->move(child->pos() + QPoint(extra / 2, 0));
+  dialog->setFixedWidth(dialog->width() + extra);
 }
 
 namespace {

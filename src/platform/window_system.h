@@ -4,10 +4,18 @@
 // decides both, and a new window takes the keys as it appears.
 
 class QObject;
+class QWidget;
 
 namespace zunpa::qt {
 
 bool WindowsPlaceThemselves();
+
+// The width a window needs for the window manager to show its whole title
+// beside the title bar's icon and buttons.
+int TitleWidth(const QWidget* window);
+// A fixed-size dialog grows to that width, its controls moved to keep the
+// same margins on both sides.
+void FitTitle(QWidget* dialog);
 
 // A dialog that is minimised comes straight back with the window it
 // belongs to. Some window managers (openbox) offer every dialog a

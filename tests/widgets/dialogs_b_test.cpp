@@ -30,9 +30,11 @@
 #include "platform/japanese_font.h"
 #include "platform/message_box.h"
 #include "rules/silent_host.h"
+#include "widgets/text_fit.h"
 
 using namespace zunpa;
 using namespace zunpa::qt;
+using namespace zunpa::testing;
 
 namespace {
 
@@ -98,39 +100,6 @@ RoundResult ResultOfRound(int round) {
     result.rows[i] = {"N" + seat, "C" + seat, "T" + seat, "B" + seat, "K" + seat};
   }
   return result;
-}
-
-// Where the label puts its text's baseline, from the top of its contents.
-int Baseline(const QLabel* label, const QFontMetrics& metrics) {
-  const int room = label->contentsRect().height();
-  if (label->alignment() & Qt::AlignTop) return metrics.ascent();
-  if (label->alignment() & Qt::AlignBottom) return room - metrics.descent();
-  return (room - metrics.height()) / 2 + metrics.ascent();
-}
-
-// The labels whose caption, or its underline, needs more room than the
-// label has.
-QStringList ClippedLabels(const QWidget* window) {
-  QStringList clipped;
-  for (const QLabel* label : window->findChildren<QLabel*>()) {
-    if (label->text().isEmpty()) continue;
-    const QFontMetrics metrics(label->font());
-    const QRect room = label->contentsRect();
-    const int baseline = Baseline(label, metrics);
-    const int lowest = label->font().underline() ? baseline + metrics.underlinePos() + metrics.lineWidth() : baseline;
-    if (metrics.horizontalAdvance(label->text()) > room.width() || baseline - metrics.ascent() < -1 ||
-        lowest > room.height())
-      clipped << QString("%1 \"%2\"").arg(label->objectName(), label->text());
-  }
-  return clipped;
-}
-
-// The controls that reach outside the window's client area.
-QStringList ControlsOutside(const QWidget* window) {
-  QStringList outside;
-  for (const QWidget* child : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-    if (!window->rect().contains(child->geometry())) outside << child->objectName();
-  return outside;
 }
 
 }  // namespace
@@ -734,6 +703,9 @@ void DialogsBTest::helpShowsTheHtmlFile() {
   ShowHelp(nullptr, ZUNPA_PROGRAM_DIR);
   QVERIFY(!help->documentTitle().isEmpty());
   QVERIFY(!help->toPlainText().contains("見つかりません"));
+  // Menu names read as on the menu, without the accelerator's "&".
+  QVERIFY(help->toPlainText().contains("ｹﾞｰﾑ(G)"));
+  QVERIFY(!help->toPlainText().contains("(&"));
 }
 
 void DialogsBTest::helpSaysWhenTheFileIsMissing() {
