@@ -12,20 +12,16 @@
 #include <QVBoxLayout>
 
 #include "rules/display_model.h"
+#include "ui_logic/score_chart.h"
 
 namespace zunpa::qt {
 namespace {
 
-// The seats' colours are the score sheet's name headers, all of them light:
-// the panel is dark so that the yellow reads as well as the rest.
-const QColor kBackground(0x20, 0x24, 0x28);
+// The seats' colours are the table's, all of them light: the panel is dark
+// so that the yellow reads as well as the rest.
+constexpr unsigned kGround = 0x202428;
+const QColor kBackground = QColor::fromRgb(kGround);
 const QColor kTableText(0xD8, 0xD8, 0xD8);
-
-QColor ColourOf(int seat) {
-  static const ScoreSheet sheet;
-  if (seat < 1 || seat > kSeats) return kTableText;
-  return QColor::fromRgb(sheet.Cell(seat, 0).colour & 0xFFFFFFu);
-}
 
 bool Emphasised(ui::LogKind kind) {
   using ui::LogKind;
@@ -64,6 +60,11 @@ GameLogPanel::GameLogPanel(QWidget* parent) : QDockWidget("経過", parent) {
   layout->addWidget(lines_);
   layout->addWidget(copyAll, 0, Qt::AlignRight);
   setWidget(body);
+}
+
+QColor GameLogPanel::ColourOf(int seat) const {
+  if (!sheet_ || seat < 1 || seat > kSeats) return kTableText;
+  return QColor::fromRgb(ui::SeatColourOn(*sheet_, seat, kGround));
 }
 
 void GameLogPanel::Append(const ui::LogEntry& entry) {

@@ -4,6 +4,7 @@
 
 #include <QDockWidget>
 
+#include "rules/display_model.h"
 #include "ui_logic/game_log.h"
 
 class QPlainTextEdit;
@@ -15,6 +16,8 @@ class GameLogPanel : public QDockWidget {
  public:
   explicit GameLogPanel(QWidget* parent = nullptr);
 
+  // The sheet whose name headers give the seats their colours.
+  void SetSheet(const ScoreSheet& sheet) { sheet_ = &sheet; }
   void Append(const ui::LogEntry& entry);
   void Clear();
   // The selection, or every line when nothing is selected.
@@ -34,6 +37,8 @@ class GameLogPanel : public QDockWidget {
 
  private:
   void ShowContextMenu(const QPoint& at);
+  QColor ColourOf(int seat) const;
+  const ScoreSheet* sheet_ = nullptr;
   QPlainTextEdit* lines_ = nullptr;
 };
 

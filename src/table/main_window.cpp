@@ -195,6 +195,7 @@ void MainWindow::BuildLog() {
   log_ = std::make_unique<ui::GameLog>();
   session_->game().observer = log_.get();
   logPanel_ = new GameLogPanel(this);
+  logPanel_->SetSheet(session_->game().display.sheet);
   addDockWidget(Qt::RightDockWidgetArea, logPanel_);
   logPanel_->hide();
   log_->OnEntry([this](const ui::LogEntry& entry) { logPanel_->Append(entry); });

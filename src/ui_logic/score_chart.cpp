@@ -50,9 +50,8 @@ void AddZunpaRound(ScoreChart& chart, const ScoreSheet& sheet, int round) {
 
 }  // namespace
 
-unsigned SeatLineColour(int seat) {
-  static const ScoreSheet kDesign;
-  return LegibleOn(kDesign.columns[seat - 1][kNameFirst].colour, kChartBackground);
+unsigned SeatColourOn(const ScoreSheet& sheet, int seat, unsigned ground) {
+  return LegibleOn(sheet.Cell(seat, kNameFirst).colour, ground);
 }
 
 ScoreChart ScoreChartOf(const ScoreSheet& sheet) {
@@ -61,7 +60,7 @@ ScoreChart ScoreChartOf(const ScoreSheet& sheet) {
   for (int seat = 1; seat <= kSeats; ++seat) {
     ChartSeries& series = chart.series[seat - 1];
     series.name = sheet.Cell(seat, kNameFirst).caption + sheet.Cell(seat, kNameRest).caption;
-    series.colour = SeatLineColour(seat);
+    series.colour = SeatColourOn(sheet, seat, kChartBackground);
     for (int round = 1; round <= kRoundsInGame; ++round) {
       const SheetCell& cell = sheet.Cell(seat, round);
       const std::optional<int> total = TotalOf(cell);

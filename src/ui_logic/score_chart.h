@@ -59,8 +59,9 @@ struct ScoreChart {
 
 // Every game starts from 0, so the axis always holds 0.
 ScoreChart ScoreChartOf(const ScoreSheet& sheet);
-// The seat's line colour: its score-sheet header colour, made legible on
-// the chart's ground.
-unsigned SeatLineColour(int seat);
+// A seat's colour wherever the game names the seat: its score-sheet header
+// (the character's colour, the user's yellow), moved only as far as it
+// must be to read on `ground`.
+unsigned SeatColourOn(const ScoreSheet& sheet, int seat, unsigned ground);
 
 }  // namespace zunpa::ui

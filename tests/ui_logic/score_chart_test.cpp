@@ -248,16 +248,19 @@ TEST(ChartAxis, KeepsTheHalvingTotalsOnTheGrid) {
   EXPECT_EQ(NiceAxis(-32768, 32767).Ticks().front(), -40000);
 }
 
-TEST(SeatLineColour, EverySeatReadsOnTheGroundInItsOwnColour) {
-  std::set<unsigned> colours;
+// A seat has one colour wherever it is named: the sheet's header, which
+// the table's name shows too, moved only where it would not read.
+TEST(SeatColourOn, EverySeatReadsInTheColourTheTableShowsIt) {
+  ScoreSheet sheet;
+  const std::array<unsigned, kSeats> named = {0xFF00FF, 0x00FFFF, 0x00FF00, 0xFFFF00};
+  for (int seat = 1; seat <= kSeats; ++seat)
+    sheet.Cell(seat, 21).colour = named[seat - 1];
   for (int seat = 1; seat <= kSeats; ++seat) {
-    EXPECT_GE(ContrastRatio(SeatLineColour(seat), kChartBackground), 4.5);
-    colours.insert(SeatLineColour(seat));
+    EXPECT_EQ(SeatColourOn(sheet, seat, kChartBackground), named[seat - 1]) << seat;
+    EXPECT_EQ(ScoreChartOf(sheet).series[seat - 1].colour, named[seat - 1]) << seat;
+    const unsigned onPaper = SeatColourOn(sheet, seat, 0xFFFFFF);
+    EXPECT_GE(ContrastRatio(onPaper, 0xFFFFFF), 4.5) << seat;
   }
-  EXPECT_EQ(colours.size(), 4u);
-  // The header colours already read on the dark ground, so they stay.
-  EXPECT_EQ(SeatLineColour(1), 0xFF8080u);
-  EXPECT_EQ(SeatLineColour(4), 0xFFFF00u);
 }
 
 TEST(LegibleOn, MovesAColourOnlyAsFarAsNeeded) {

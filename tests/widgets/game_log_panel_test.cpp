@@ -45,10 +45,10 @@ QColor ColourOfLine(const QTextBlock& block) {
   return block.begin().fragment().charFormat().foreground().color();
 }
 
-QColor SeatColour(int seat) {
-  const QColor colours[] = {QColor(0xD8, 0xD8, 0xD8), QColor(0xFF8080), QColor(0x8080FF), QColor(0x80FF80),
-                            QColor(0xFFFF00)};
-  return colours[seat];
+// A seat's line shows the colour of its name on the table.
+QColor SeatColour(const zunpa::Game& game, int seat) {
+  if (seat == 0) return QColor(0xD8, 0xD8, 0xD8);
+  return QColor::fromRgb(game.display.seats[seat - 1].nameColour);
 }
 
 }  // namespace
@@ -95,7 +95,7 @@ void GameLogPanelTest::aRoundLeavesItsLinesColouredScrolledAndCopyable() {
   for (int i = 0; i < int(entries.size()); ++i) {
     const QTextBlock block = lines->document()->findBlockByNumber(i);
     QCOMPARE(block.text(), QString::fromStdString(entries[i].text));
-    QCOMPARE(ColourOfLine(block), SeatColour(entries[i].seat));
+    QCOMPARE(ColourOfLine(block), SeatColour(game, entries[i].seat));
     scored = scored || entries[i].text == "第1ラウンドの得点";
   }
   QVERIFY(scored);
