@@ -110,6 +110,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::StartUp() {
   session_->StartUp();
+  // The files may have made "つづき" possible, which the empty table tells.
+  table_->Sync();
   SyncChecks();
   SyncMenus();
   ScheduleStep();

@@ -12,6 +12,7 @@
 #include "table/table_accessible.h"
 #include "ui_logic/hit_test.h"
 #include "ui_logic/picture_files.h"
+#include "ui_logic/start_hint.h"
 
 namespace zunpa::qt {
 namespace {
@@ -96,6 +97,8 @@ void TableWidget::BuildCentre() {
   roundCaption_->setToolTip("ダブルクリックでレントゲン機能");
   stockCounter_ = AddLabel("lblZAN", {4590, 3180, 975, 255}, kLabelPoints, Qt::AlignCenter);
   handTotal_ = AddLabel("lblGOKEI", {3000, 4500, 495, 375}, 10, Qt::AlignCenter);
+  startHint_ = AddLabel("lblSTART", {2400, 1980, 4320, 1200}, 10, Qt::AlignCenter);
+  startHint_->setStyleSheet("color: rgba(255, 255, 255, 190);");
   balloon_ = new Balloon(this);
   drawButton_ = new QPushButton("めくる", this);
   drawButton_->setObjectName("cmdMEKU");
@@ -180,6 +183,9 @@ void TableWidget::SyncCentre() {
   handTotal_->setVisible(d.handTotalVisible);
   drawButton_->setVisible(d.drawButtonVisible);
   drawButton_->setEnabled(d.drawButtonEnabled);
+  const QString hint = Text(ui::StartHint(d));
+  SetTextIfChanged(startHint_, hint);
+  startHint_->setVisible(!hint.isEmpty());
 }
 
 void TableWidget::SyncLists() {

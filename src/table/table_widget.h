@@ -114,6 +114,7 @@ class TableWidget : public QWidget {
   QLabel* roundCaption_ = nullptr;
   QLabel* stockCounter_ = nullptr;
   QLabel* handTotal_ = nullptr;
+  QLabel* startHint_ = nullptr;
   QPushButton* drawButton_ = nullptr;
   Balloon* balloon_ = nullptr;
   QPoint balloonTwips_;

@@ -4,11 +4,13 @@
 
 #include "table/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -107,6 +109,12 @@ void MainWindowTest::aFreshFolderStartsWithDefaultsAndNothingToContinue() {
   QVERIFY(window.action("flgSOKUDO2")->isChecked());
   QVERIFY(window.action("mnuKEN")->isChecked());
   QVERIFY(!window.table().drawButton()->isVisible());
+  // The empty table says how to begin, where a screen reader reads it too.
+  auto* hint = window.table().findChild<QLabel*>("lblSTART");
+  QVERIFY(hint->isVisible() && hint->text().contains("F2") && !hint->text().contains("つづき"));
+  QCOMPARE(QAccessible::queryAccessibleInterface(hint)->text(QAccessible::Name), hint->text());
+  for (const QString& line : hint->text().split('\n'))
+    QVERIFY2(hint->fontMetrics().horizontalAdvance(line) <= hint->contentsRect().width(), qPrintable(line));
   QCOMPARE(window.session().game().round.NextStarter, 99);
   QVERIFY(window.session().game().random.ClockDriven());  // no two runs deal alike
   // Speed items tick one at a time, the ticked one included.
@@ -141,9 +149,12 @@ void MainWindowTest::aSavedGameAndSettingsAreTakenUpAtStartUp() {
   QCOMPARE(window.action("flgSOKUDO" + QString::number(options.SpeedIndex))->isChecked(), true);
   QCOMPARE(window.session().game().roles.SuitChangeRank, 1);
   QCOMPARE(window.windowTitle(), QString("ズンパＳ"));
+  auto* hint = window.table().findChild<QLabel*>("lblSTART");
+  QVERIFY2(hint->isVisible() && hint->text().contains("つづき"), qPrintable(hint->text()));
   window.action("mneCONTINUE")->trigger();
   QTRY_COMPARE_WITH_TIMEOUT(window.session().game().round.RoundNo, 5, 10000);
   QVERIFY(window.table().findChild<QWidget*>("lblZAN")->isVisible());
+  QVERIFY(!hint->isVisible());
   // The game on the table has a number, and the title shows it.
   QVERIFY(window.session().GameNumber());
   QCOMPARE(window.windowTitle(), "ズンパＳ　ゲーム番号 " + QString::number(*window.session().GameNumber()));
