@@ -1,7 +1,9 @@
 #include "dialogs/score_table_window.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
+#include <QScreen>
 
 #include "dialogs/sheet_cell_style.h"
 #include "dialogs/vertical_caption_button.h"
@@ -9,6 +11,7 @@
 #include "platform/keep_in_front.h"
 #include "platform/twips.h"
 #include "platform/user_store.h"
+#include "ui_logic/beside_placement.h"
 
 namespace zunpa::qt {
 namespace {
@@ -155,6 +158,7 @@ void ScoreTableWindow::ShowSheet(const ScoreSheet& sheet, bool activate) {
   if (!placed_) {
     placed_ = true;
     AlignWithMainWindow();
+    if (mainWindow_) mainWindow_->installEventFilter(this);
     ApplyStoredFrontSetting();
   } else {
     show();
@@ -163,18 +167,46 @@ void ScoreTableWindow::ShowSheet(const ScoreSheet& sheet, bool activate) {
   if (activate) activateWindow();
 }
 
-void ScoreTableWindow::AlignWithMainWindow() {
-  if (!mainWindow_) return;
+// Level with the main window's bottom, just outside it: the corner inside
+// it lay over めくる, the stock and 経過, since the table is the window's
+// whole width.
+std::optional<QPoint> ScoreTableWindow::PlaceBesideMainWindow() const {
+  if (!mainWindow_) return std::nullopt;
   const QRect main = mainWindow_->frameGeometry();
   const QSize own = ExpectedFrameSize(this, mainWindow_);
-  move(main.left() + main.width() - own.width(), main.top() + main.height() - own.height());
+  const QScreen* screen = mainWindow_->screen();
+  if (!screen) return std::nullopt;
+  const QRect room = screen->availableGeometry();
+  const std::optional<ui::Box> box =
+      ui::PlaceOutsideBottomCorner({main.left(), main.top(), main.width(), main.height()},
+                                   {room.left(), room.top(), room.width(), room.height()}, own.width(), own.height());
+  if (!box) return std::nullopt;
+  return QPoint(box->left, box->top);
+}
+
+bool ScoreTableWindow::HasRoomBesideMainWindow() const {
+  return PlaceBesideMainWindow().has_value();
+}
+
+void ScoreTableWindow::AlignWithMainWindow() {
+  if (const std::optional<QPoint> at = PlaceBesideMainWindow()) {
+    move(*at);
+    placedAt_ = *at;
+  }
+}
+
+// Where the game put it, it keeps beside the main window as that grows
+// (経過 opened) or moves; where the user put it, it stays.
+bool ScoreTableWindow::eventFilter(QObject* watched, QEvent* event) {
+  const bool moved = event->type() == QEvent::Move || event->type() == QEvent::Resize;
+  if (watched == mainWindow_ && moved && placedAt_ && pos() == *placedAt_ && isVisible()) AlignWithMainWindow();
+  return QWidget::eventFilter(watched, event);
 }
 
 // Inside the main window the table stands as far forward as the main
-// window does, and no window of this desktop can stay in front of others.
+// window does (and under Wayland no window can stay in front of others).
 void ScoreTableWindow::ExplainNoFront() {
-  const QString why =
-      "この画面（Wayland）ではウィンドウを手前に固定できません。得点表はメインウィンドウの中に表示しています。";
+  const QString why = "得点表はメインウィンドウの中にあるため、手前に固定できません。";
   switch_->setEnabled(false);
   switch_->setToolTip(why);
   switch_->setAccessibleDescription(why);

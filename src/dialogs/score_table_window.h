@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "rules/display_model.h"
 
@@ -20,16 +21,19 @@ class ScoreTableWindow : public QWidget {
  public:
   enum Placement { OwnWindow, InsideMainWindow };
   explicit ScoreTableWindow(QWidget* mainWindow, Placement placement = OwnWindow);
-  // Writes the cells; the first showing aligns the window with the main
-  // window's bottom right corner and applies the "temae" setting.
+  // Writes the cells; the first showing puts the window beside the main
+  // window, level with its bottom, and applies the "temae" setting.
   // Shown after every round it leaves the keyboard with the table; asked
   // for from the menu it comes forward to be read.
   void ShowSheet(const ScoreSheet& sheet, bool activate = true);
+  // Whether the screen has room for the window beside the main window.
+  bool HasRoomBesideMainWindow() const;
   void Refresh(const ScoreSheet& sheet);
 
  protected:
   // Only the program's end takes the window away, not the user.
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   static constexpr int kMembers = 22;
@@ -38,6 +42,7 @@ class ScoreTableWindow : public QWidget {
   void BuildLegend();
   void BuildSwitch();
   void ApplyCell(int column, int member, const SheetCell& cell);
+  std::optional<QPoint> PlaceBesideMainWindow() const;
   void AlignWithMainWindow();
   void ApplyStoredFrontSetting();
   void ToggleInFront();
@@ -51,6 +56,7 @@ class ScoreTableWindow : public QWidget {
   QPushButton* switch_ = nullptr;
   Placement placement_;
   bool placed_ = false;
+  std::optional<QPoint> placedAt_;
 };
 
 }  // namespace zunpa::qt

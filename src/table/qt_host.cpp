@@ -126,12 +126,18 @@ void QtHost::ShowScoreTable(bool activate) {
   }
 }
 
-// Under Wayland a window of its own would stand where the compositor puts
-// it, over the table, and take the keys each time it appeared: there the
-// score table is part of the main window, beside the table.
+// Beside the main window where the screen has room. Else, and under
+// Wayland, where a window of its own would stand where the compositor puts
+// it (over the table) and take the keys each time it appeared, the score
+// table is part of the main window, beside the table.
 ScoreTableWindow* QtHost::MakeScoreTable() {
   auto* mainWindow = qobject_cast<QMainWindow*>(&main_);
-  if (WindowsPlaceThemselves() || !mainWindow) return new ScoreTableWindow(&main_);
+  if (!mainWindow) return new ScoreTableWindow(&main_);
+  if (WindowsPlaceThemselves()) {
+    auto* own = new ScoreTableWindow(&main_);
+    if (own->HasRoomBesideMainWindow()) return own;
+    delete own;
+  }
   auto* table = new ScoreTableWindow(&main_, ScoreTableWindow::InsideMainWindow);
   scoreDock_ = new QDockWidget(table->windowTitle(), mainWindow);
   scoreDock_->setObjectName("frmHYOUDock");

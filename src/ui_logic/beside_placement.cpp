@@ -81,4 +81,12 @@ Box PlaceBeside(const BesideRequest& q) {
           Clamp(q.anchor.top, s.top, s.Bottom() - q.height), q.width, q.height};
 }
 
+std::optional<Box> PlaceOutsideBottomCorner(const Box& anchor, const Box& screen, int width, int height) {
+  if (height > screen.height) return std::nullopt;
+  const int top = Clamp(anchor.Bottom() - height, screen.top, screen.Bottom() - height);
+  if (anchor.Right() + width <= screen.Right()) return Box{anchor.Right(), top, width, height};
+  if (anchor.left - width >= screen.left) return Box{anchor.left - width, top, width, height};
+  return std::nullopt;
+}
+
 }  // namespace zunpa::ui

@@ -2,6 +2,7 @@
 // Where a window goes so that it stands beside another without covering
 // it, nor the windows it should leave free, and stays on the screen.
 
+#include <optional>
 #include <vector>
 
 namespace zunpa::ui {
@@ -32,5 +33,10 @@ struct BesideRequest {
 // that leaves only the anchor free; else the wanted size at the anchor's
 // right, held on the screen.
 Box PlaceBeside(const BesideRequest& request);
+
+// A window of a fixed size level with the anchor's bottom, just outside
+// its right edge, else its left one: nothing when the screen has room on
+// neither side.
+std::optional<Box> PlaceOutsideBottomCorner(const Box& anchor, const Box& screen, int width, int height);
 
 }  // namespace zunpa::ui

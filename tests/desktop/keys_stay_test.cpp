@@ -18,6 +18,7 @@
 #include "table/balloon.h"
 #include "table/main_window.h"
 #include "table/qt_host.h"
+#include "table/table_transform.h"
 #include "table/table_widget.h"
 #include "ui_logic/key_focus.h"
 #include "widgets/program_folder.h"
@@ -204,7 +205,16 @@ void KeysStayTest::theTableHasTheKeysAfterEveryWindowTheGameOpens() {
   QVERIFY2(answerer.urgentUnder.isEmpty(), qPrintable(answerer.urgentUnder.join(' ')));
   QVERIFY2(stolenBy.isEmpty(), qPrintable(stolenBy.join(' ')));
   QVERIFY2(answerer.faults.isEmpty(), qPrintable(answerer.faults.join('\n')));
-  QVERIFY(window.host().scoreTable() && window.host().scoreTable()->isVisible());
+  // The score table stands beside the table, over none of its controls.
+  QWidget* sheet = window.host().scoreTable();
+  QVERIFY(sheet && sheet->isVisible());
+  if (sheet->isWindow()) {
+    QVERIFY(!sheet->frameGeometry().intersects(window.frameGeometry()));
+  } else {
+    const QRect felt = window.table().transform().ToPixels(0, 0, zunpa::kTableWidth, zunpa::qt::kTableTwips.height());
+    const QRect feltInWindow(window.table().mapTo(&window, felt.topLeft()), felt.size());
+    QVERIFY(!QRect(sheet->mapTo(&window, QPoint()), sheet->size()).intersects(feltInWindow));
+  }
   window.close();
 }
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -132,7 +133,7 @@ class DialogsBTest : public QObject {
   void refreshRestylesOnlyChangedCells();
   void legendShowsTheStylesTheCellsGet();
   void scoreTableHeadersStandOnBlack();
-  void scoreTableAlignsWithMainWindowsBottomRight();
+  void scoreTableStandsBesideTheMainWindow();
   void scoreTableOpensInFrontWithoutStoredSetting();
   void scoreTableOpensBehindWhenStoredFalse();
   void garbageStoredSettingCountsAsInFront();
@@ -475,11 +476,46 @@ void DialogsBTest::scoreTableHeadersStandOnBlack() {
   }
 }
 
-void DialogsBTest::scoreTableAlignsWithMainWindowsBottomRight() {
+// Beside the main window, never over it: on its right when the screen has
+// room there, else on its left, level with its bottom.
+void DialogsBTest::scoreTableStandsBesideTheMainWindow() {
+  const QRect screen = mainWindow_->screen()->availableGeometry();
+  const int room = ScoreTableWindow(mainWindow_.get()).width() + 24;
+  for (const int left : {screen.left(), screen.left() + room}) {
+    mainWindow_->setGeometry(left, screen.top() + 40, screen.width() - room, 400);
+    QTest::qWait(20);  // the window system tells the new frame
+    ScoreTableWindow window(mainWindow_.get());
+    QVERIFY(window.HasRoomBesideMainWindow());
+    window.ShowSheet(ScoreSheet());
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect main = mainWindow_->frameGeometry(), own = window.frameGeometry();
+    QVERIFY2(!own.intersects(main), qPrintable(QString("%1,%2 %3 / %4,%5 %6")
+                                                   .arg(own.left())
+                                                   .arg(own.top())
+                                                   .arg(own.width())
+                                                   .arg(main.left())
+                                                   .arg(main.top())
+                                                   .arg(main.width())));
+    QVERIFY(screen.contains(own));
+    QCOMPARE(own.left() == main.right() + 1, left == screen.left());
+  }
+  // It keeps beside the main window as that grows; moved by the user, it
+  // stays where it was put.
+  mainWindow_->setGeometry(screen.left(), screen.top() + 40, screen.width() - 2 * room, 400);
+  QTest::qWait(20);
   ScoreTableWindow window(mainWindow_.get());
   window.ShowSheet(ScoreSheet());
   QVERIFY(QTest::qWaitForWindowExposed(&window));
-  QCOMPARE(window.frameGeometry().bottomRight(), mainWindow_->frameGeometry().bottomRight());
+  mainWindow_->resize(mainWindow_->width() + room / 2, 400);
+  QTRY_COMPARE(window.frameGeometry().left(), mainWindow_->frameGeometry().right() + 1);
+  window.move(window.pos() + QPoint(0, 10));
+  const QPoint put = window.pos();
+  mainWindow_->resize(mainWindow_->width() - room / 2, 400);
+  QTest::qWait(20);
+  QCOMPARE(window.pos(), put);
+  // A main window as wide as the screen leaves no room.
+  mainWindow_->setGeometry(screen);
+  QVERIFY(!ScoreTableWindow(mainWindow_.get()).HasRoomBesideMainWindow());
 }
 
 void DialogsBTest::scoreTableOpensInFrontWithoutStoredSetting() {
