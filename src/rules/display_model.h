@@ -41,6 +41,7 @@ struct SeatPanel {
   std::string lastPoints = "0";          // lblPOINT
   std::string zunpaRecord = "現在順位";  // lblDNUM
   std::string wins = "位";               // lblWNUM
+  friend bool operator==(const SeatPanel&, const SeatPanel&) = default;
 };
 
 struct SheetCell {

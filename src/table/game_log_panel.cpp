@@ -67,14 +67,28 @@ QColor GameLogPanel::ColourOf(int seat) const {
   return QColor::fromRgb(ui::SeatColourOn(*sheet_, seat, kGround));
 }
 
-void GameLogPanel::Append(const ui::LogEntry& entry) {
+void GameLogPanel::AppendLine(QTextCursor& cursor, const ui::LogEntry& entry) {
   QTextCharFormat format;
   format.setForeground(ColourOf(entry.seat));
   format.setFontWeight(Emphasised(entry.kind) ? QFont::Bold : QFont::Normal);
-  QTextCursor cursor(lines_->document());
-  cursor.movePosition(QTextCursor::End);
   if (!lines_->document()->isEmpty()) cursor.insertBlock();
   cursor.insertText(QString::fromStdString(entry.text), format);
+}
+
+void GameLogPanel::Append(const ui::LogEntry& entry) {
+  QTextCursor cursor(lines_->document());
+  cursor.movePosition(QTextCursor::End);
+  AppendLine(cursor, entry);
+  lines_->verticalScrollBar()->setValue(lines_->verticalScrollBar()->maximum());
+}
+
+void GameLogPanel::SetEntries(const std::vector<ui::LogEntry>& entries) {
+  lines_->clear();
+  QTextCursor cursor(lines_->document());
+  cursor.beginEditBlock();
+  for (const ui::LogEntry& entry : entries)
+    AppendLine(cursor, entry);
+  cursor.endEditBlock();
   lines_->verticalScrollBar()->setValue(lines_->verticalScrollBar()->maximum());
 }
 

@@ -8,6 +8,7 @@
 #include "ui_logic/game_log.h"
 
 class QPlainTextEdit;
+class QTextCursor;
 
 namespace zunpa::qt {
 
@@ -19,6 +20,8 @@ class GameLogPanel : public QDockWidget {
   // The sheet whose name headers give the seats their colours.
   void SetSheet(const ScoreSheet& sheet) { sheet_ = &sheet; }
   void Append(const ui::LogEntry& entry);
+  // Every line anew, in one edit.
+  void SetEntries(const std::vector<ui::LogEntry>& entries);
   void Clear();
   // The selection, or every line when nothing is selected.
   void Copy();
@@ -38,6 +41,7 @@ class GameLogPanel : public QDockWidget {
  private:
   void ShowContextMenu(const QPoint& at);
   QColor ColourOf(int seat) const;
+  void AppendLine(QTextCursor& cursor, const ui::LogEntry& entry);
   const ScoreSheet* sheet_ = nullptr;
   QPlainTextEdit* lines_ = nullptr;
 };

@@ -112,6 +112,7 @@ void MainWindow::StartUp() {
   session_->StartUp();
   // The files may have made "つづき" possible, which the empty table tells.
   table_->Sync();
+  table_->PreloadPictures();
   SyncChecks();
   SyncMenus();
   ScheduleStep();
@@ -200,7 +201,10 @@ void MainWindow::BuildLog() {
   logPanel_->SetSheet(session_->game().display.sheet);
   addDockWidget(Qt::RightDockWidgetArea, logPanel_);
   logPanel_->hide();
-  log_->OnEntry([this](const ui::LogEntry& entry) { logPanel_->Append(entry); });
+  // A hidden panel writes nothing: it takes the whole log when it opens.
+  log_->OnEntry([this](const ui::LogEntry& entry) {
+    if (!logPanel_->isHidden()) logPanel_->Append(entry);
+  });
   log_->OnReset([this] { logPanel_->Clear(); });
   connect(actions_.value("mneLOG"), &QAction::triggered, this, &MainWindow::ShowLog);
   connect(logPanel_, &GameLogPanel::ClosedByUser, this, [this] {
@@ -215,6 +219,7 @@ void MainWindow::ShowLog(bool shown) {
   const bool resizable = !isMaximized() && !isFullScreen() && !logPanel_->isFloating();
   if (shown) {
     const int panelWidth = logPanel_->sizeHint().width();
+    logPanel_->SetEntries(log_->entries());
     logPanel_->show();
     resizeDocks({logPanel_}, {panelWidth}, Qt::Horizontal);
     logGrowth_ = logPanel_->isFloating() ? 0 : GrowBy(*this, panelWidth);
@@ -268,7 +273,7 @@ void MainWindow::ScheduleStep() {
   const Step step = session_->NextStep();
   if (step.kind == StepKind::None) {
     stepTimer_.stop();
-    table_->ShowLanded();
+    table_->LandCards();
     return;
   }
   stepTimer_.start(int(step.pauseSeconds * 1000 + 0.5));

@@ -20,14 +20,19 @@ const QImage& PictureCache::Source(const QString& name) {
   return *it;
 }
 
+void PictureCache::Preload(const QStringList& names) {
+  for (const QString& name : names)
+    Source(name);
+}
+
 bool PictureCache::Has(const QString& name) {
   return !Source(name).isNull();
 }
 
 QPixmap PictureCache::Scaled(const QString& name, QSize size, qreal ratio) {
-  const QString key = QString("%1@%2x%3@%4").arg(name).arg(size.width()).arg(size.height()).arg(ratio);
-  auto it = scaled_.find(key);
-  if (it != scaled_.end()) return *it;
+  const quint64 key = (quint64(size.width()) << 40) | (quint64(size.height()) << 20) | quint64(qRound(ratio * 1000));
+  QHash<quint64, QPixmap>& sizes = scaled_[name];
+  if (const auto it = sizes.constFind(key); it != sizes.constEnd()) return *it;
   const QImage& source = Source(name);
   QPixmap pixmap;
   if (!source.isNull() && !size.isEmpty()) {
@@ -36,7 +41,7 @@ QPixmap PictureCache::Scaled(const QString& name, QSize size, qreal ratio) {
     pixmap.setDevicePixelRatio(ratio);
     ++scalings_;
   }
-  return *scaled_.insert(key, pixmap);
+  return *sizes.insert(key, pixmap);
 }
 
 }  // namespace zunpa::qt

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 namespace zunpa::qt {
 
@@ -17,6 +18,8 @@ class PictureCache {
   QPixmap Scaled(const QString& name, QSize size, qreal devicePixelRatio);
   // Whether the file could be read.
   bool Has(const QString& name);
+  // Reads these files now, so that no paint waits on the disk.
+  void Preload(const QStringList& names);
   // Drops every scaled pixmap: the table changed size or screen.
   void ForgetScaled() { scaled_.clear(); }
   int scalings() const { return scalings_; }
@@ -25,7 +28,9 @@ class PictureCache {
   const QImage& Source(const QString& name);
   QString folder_;
   QHash<QString, QImage> sources_;
-  QHash<QString, QPixmap> scaled_;  // by name, size and ratio
+  // By name, then by size and ratio: a paint looks a picture up without
+  // making a string.
+  QHash<QString, QHash<quint64, QPixmap>> scaled_;
   int scalings_ = 0;
 };
 

@@ -72,7 +72,9 @@ void QtHost::ProcessEvents() {
   QCoreApplication::processEvents();
 }
 
+// Nothing to show first when nothing will be heard.
 void QtHost::PlaySound(const std::string& path) {
+  if (!sound_.HasOutput()) return;
   table_.ShowLanded();
   sound_.PlayAndWait(QString::fromStdString(path));
 }

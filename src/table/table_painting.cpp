@@ -1,6 +1,7 @@
 // The table's pictures, markers, focus ring and hint, drawn from the
 // display model through the one transform.
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
@@ -8,14 +9,12 @@
 #include "table/table_widget.h"
 #include "ui_logic/hit_test.h"
 #include "ui_logic/picture_files.h"
+#include "ui_logic/table_dirt.h"
 
 namespace zunpa::qt {
 namespace {
 
 const QColor kFelt(0, 100, 56);
-constexpr int kArrowLeft = 2280, kArrowTop = 3660, kArrowSize = 615;
-constexpr int kBarWidth = 480, kBarHeight = 480;
-constexpr int kMarkTop = 5820, kMarkSize = 195;
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
@@ -23,20 +22,26 @@ QString Text(const std::string& text) {
 
 }  // namespace
 
-void TableWidget::paintEvent(QPaintEvent*) {
+void TableWidget::paintEvent(QPaintEvent* event) {
   ++paints_;
-  paintPending_ = false;
+  pending_ -= event->region();
+  dirty_ = event->region();
   QPainter painter(this);
-  painter.fillRect(rect(), kFelt.darker(130));
   const QSize table = tableTwips();
-  painter.fillRect(transform_.ToPixels(0, 0, table.width(), table.height()), kFelt);
+  const QRect felt = transform_.ToPixels(0, 0, table.width(), table.height());
+  for (const QRect& part : dirty_) {
+    painter.fillRect(part, kFelt.darker(130));
+    painter.fillRect(part & felt, kFelt);
+  }
   if (!game_) return;
   const DisplayModel& d = game_->display;
-  if (d.stockCounterVisible) {
+  const QRect stockCounter =
+      transform_.ToPixels(ui::kStockCounterLeft, ui::kStockCounterTop, ui::kStockCounterWidth, ui::kStockCounterHeight);
+  if (d.stockCounterVisible && dirty_.intersects(stockCounter)) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 90));
-    painter.drawRoundedRect(transform_.ToPixels(4590, 3180, 975, 255), 4, 4);
+    painter.drawRoundedRect(stockCounter, 4, 4);
   }
   PaintPictures(painter);
   PaintMarkers(painter);
@@ -100,6 +105,8 @@ void TableWidget::PaintRing(QPainter& painter, const ui::FocusStop& stop, const 
 
 void TableWidget::PaintPicture(QPainter& painter, const QString& file, int left, int top, int width, int height) {
   const QRect target = transform_.ToPixels(left, top, width, height);
+  // Only the dirty part is painted; what lies elsewhere is left alone.
+  if (!dirty_.intersects(target)) return;
   const QSize size(int(width * transform_.scale() + 0.5), int(height * transform_.scale() + 0.5));
   const QPixmap pixmap = pictures_.Scaled(file, size, devicePixelRatioF());
   if (pixmap.isNull()) {
@@ -136,8 +143,10 @@ void TableWidget::PaintPictures(QPainter& painter) {
       const CardPicture& p = d.cards[item.index];
       const ui::ShownCard& shown = frame[item.index];
       const bool sliding = shown.visible && shown.moving;
-      PaintPicture(painter, Text(ui::CardPictureFile(suit, rank, sliding ? shown.faceUp : p.faceUp)),
-                   sliding ? shown.left : p.left, sliding ? shown.top : p.top, ui::kPictureWidth, ui::kPictureHeight);
+      const int left = sliding ? shown.left : p.left, top = sliding ? shown.top : p.top;
+      if (!dirty_.intersects(transform_.ToPixels(left, top, ui::kPictureWidth, ui::kPictureHeight))) continue;
+      PaintPicture(painter, Text(ui::CardPictureFile(suit, rank, sliding ? shown.faceUp : p.faceUp)), left, top,
+                   ui::kPictureWidth, ui::kPictureHeight);
     } else {
       const Picture& p = d.suitMarkers[item.index];
       PaintPicture(painter, QString::fromUtf8(ui::SuitMarkerFile(item.index).data()), p.left, p.top, ui::kPictureWidth,
@@ -150,12 +159,12 @@ void TableWidget::PaintMarkers(QPainter& painter) {
   const DisplayModel& d = game_->display;
   if (d.arrowVisible) {
     const std::string_view file = ui::ArrowFile(d.arrowUp);
-    PaintPicture(painter, QString::fromUtf8(file.data(), int(file.size())), kArrowLeft, kArrowTop, kArrowSize,
-                 kArrowSize);
+    PaintPicture(painter, QString::fromUtf8(file.data(), int(file.size())), ui::kArrowLeft, ui::kArrowTop,
+                 ui::kArrowSize, ui::kArrowSize);
   }
   painter.setRenderHint(QPainter::Antialiasing);
-  if (d.barVisible) {
-    const QRect bar = transform_.ToPixels(kBarLeft, d.barTop, kBarWidth, kBarHeight);
+  const QRect bar = transform_.ToPixels(kBarLeft, d.barTop, ui::kBarWidth, ui::kBarHeight);
+  if (d.barVisible && dirty_.intersects(bar)) {
     const QPolygonF triangle(
         {QPointF(bar.left(), bar.top()), QPointF(bar.right(), bar.center().y()), QPointF(bar.left(), bar.bottom())});
     painter.setPen(QPen(QColor(120, 80, 0), 1));
@@ -165,8 +174,8 @@ void TableWidget::PaintMarkers(QPainter& painter) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(255, 230, 60));
   for (int k = 0; k < d.playableMarks; ++k) {
-    const QRect mark = transform_.ToPixels(d.playableMarkLefts[k], kMarkTop, kMarkSize, kMarkSize);
-    painter.drawEllipse(mark.adjusted(1, 1, -1, -1));
+    const QRect mark = transform_.ToPixels(d.playableMarkLefts[k], ui::kMarkTop, ui::kMarkSize, ui::kMarkSize);
+    if (dirty_.intersects(mark)) painter.drawEllipse(mark.adjusted(1, 1, -1, -1));
   }
 }
 

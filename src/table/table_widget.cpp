@@ -33,9 +33,13 @@ void SetTextIfChanged(QLabel* label, const QString& text) {
   if (label->text() != text) label->setText(text);
 }
 
+// A style sheet is costly to apply and to compare; the colour it was made
+// from is kept beside it.
 void SetColourIfChanged(QLabel* label, unsigned rgb) {
-  const QString style = QString("color: %1;").arg(ColourOf(rgb).name());
-  if (label->styleSheet() != style) label->setStyleSheet(style);
+  const QVariant shown = label->property("rgb");
+  if (shown.isValid() && shown.toUInt() == rgb) return;
+  label->setProperty("rgb", rgb);
+  label->setStyleSheet(QString("color: %1;").arg(ColourOf(rgb).name()));
 }
 
 }  // namespace
@@ -61,6 +65,20 @@ void TableWidget::SetGame(const Game& game) {
 void TableWidget::SetProgramFolder(const QString& folder) {
   pictures_.SetFolder(folder);
   update();
+}
+
+void TableWidget::PreloadPictures() {
+  const auto name = [](std::string_view file) { return QString::fromUtf8(file.data(), qsizetype(file.size())); };
+  QStringList names;
+  for (int suit = 1; suit <= 4; ++suit)
+    for (int rank = 1; rank <= 13; ++rank)
+      names << Text(ui::CardPictureFile(suit, rank, true));
+  names << Text(ui::CardPictureFile(1, 1, false));
+  for (int marker = 0; marker < 4; ++marker)
+    names << name(ui::SuitMarkerFile(marker));
+  for (const bool up : {false, true})
+    names << name(ui::ArrowFile(up));
+  pictures_.Preload(names);
 }
 
 QLabel* TableWidget::AddLabel(const QString& name, QRect twips, double points, Qt::Alignment alignment) {
@@ -139,26 +157,54 @@ void TableWidget::Sync() {
   SyncLists();
   SyncFocus();
   motion_.Take(game_->display.cards, game_->options.SpeedIndex);
-  paintPending_ = true;
-  update();
+  UpdateDirtyParts();
+}
+
+// A step that moves one card repaints that card's old and new places, not
+// the whole table with its forty captions. The rings and the hint's tag
+// stand outside the pictures, so while they show the whole table is.
+void TableWidget::UpdateDirtyParts() {
+  ui::PaintedTable now = ui::PaintedTable::Of(game_->display);
+  if (!painted_ || focusShown() || hint_) {
+    Dirty(rect());
+  } else {
+    for (const ui::TwipsRect& area : ui::DirtyAreas(*painted_, now))
+      Dirty(transform_.ToPixels(area.left, area.top, area.right - area.left, area.bottom - area.top)
+                .adjusted(-2, -2, 2, 2));
+  }
+  painted_ = std::move(now);
+}
+
+// What is dirtied is painted when the events run, or at once before a wait.
+void TableWidget::Dirty(const QRect& area) {
+  pending_ += area;
+  update(area);
 }
 
 // A frame of the slides repaints only the ground they cover.
 void TableWidget::RepaintCards(std::optional<ui::TwipsRect> area) {
-  if (!area) return update();
+  if (!area) return Dirty(rect());
   constexpr int kRoundingPixels = 2;
-  update(transform_.ToPixels(area->left, area->top, area->right - area->left, area->bottom - area->top)
-             .adjusted(-kRoundingPixels, -kRoundingPixels, kRoundingPixels, kRoundingPixels));
+  Dirty(transform_.ToPixels(area->left, area->top, area->right - area->left, area->bottom - area->top)
+            .adjusted(-kRoundingPixels, -kRoundingPixels, kRoundingPixels, kRoundingPixels));
+}
+
+void TableWidget::LandCards() {
+  motion_.Land();
 }
 
 void TableWidget::ShowLanded() {
   motion_.Land();
-  if (paintPending_ && isVisible()) repaint();
+  if (!pending_.isEmpty() && isVisible()) repaint(pending_);
 }
 
+// The model changes many times a step, a panel seldom: only a changed one
+// is written into its labels.
 void TableWidget::SyncSeatPanels() {
   for (int i = 0; i < kSeats; ++i) {
     const SeatPanel& panel = game_->display.seats[i];
+    if (shownPanels_[i] && *shownPanels_[i] == panel) continue;
+    shownPanels_[i] = panel;
     SetTextIfChanged(names_[i], Text(panel.name));
     SetColourIfChanged(names_[i], panel.nameColour);
     SetTextIfChanged(standings_[i], Text(panel.standing));

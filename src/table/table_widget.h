@@ -3,6 +3,7 @@
 // model, drawn through one twips-to-pixel transform. The draw button, the
 // captions and the x-ray lists are real widgets placed the same way.
 
+#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "table/picture_cache.h"
 #include "table/table_transform.h"
 #include "ui_logic/key_focus.h"
+#include "ui_logic/table_dirt.h"
 #include "ui_logic/table_items.h"
 
 class QLabel;
@@ -31,12 +33,17 @@ class TableWidget : public QWidget {
   void SetGame(const Game& game);
 
   void SetProgramFolder(const QString& folder);
+  // Reads every picture of the table, so that no paint of a game waits on
+  // the disk.
+  void PreloadPictures();
   // The model changed: captions are copied now, the pictures repaint once
   // the events run (many changes, one paint).
   void Sync();
   // Before a sound, a balloon or a dialog: the cards on their way arrive,
   // and what changed is painted at once.
   void ShowLanded();
+  // The cards on their way arrive; the paint follows with the events.
+  void LandCards();
 
   const TableTransform& transform() const { return transform_; }
   QSize tableTwips() const;
@@ -94,6 +101,8 @@ class TableWidget : public QWidget {
   void SyncLists();
   void PlaceWidgets();
   void RepaintCards(std::optional<ui::TwipsRect> area);
+  void UpdateDirtyParts();
+  void Dirty(const QRect& area);
   void PaintPictures(class QPainter& painter);
   void PaintMarkers(QPainter& painter);
   void PaintPicture(QPainter& painter, const QString& file, int left, int top, int width, int height);
@@ -111,6 +120,7 @@ class TableWidget : public QWidget {
   TableTransform transform_;
   std::vector<PlacedLabel> labels_;
   std::array<QLabel*, kSeats> names_{}, standings_{}, totals_{}, lastPoints_{}, zunpaRecords_{}, wins_{};
+  std::array<std::optional<SeatPanel>, kSeats> shownPanels_;
   QLabel* roundCaption_ = nullptr;
   QLabel* stockCounter_ = nullptr;
   QLabel* handTotal_ = nullptr;
@@ -125,7 +135,12 @@ class TableWidget : public QWidget {
   bool focusShown_ = false;
   std::optional<ui::FocusStop> hint_;
   bool xray_ = false;
-  bool paintPending_ = false;
+  // Dirtied and not yet painted.
+  QRegion pending_;
+  // The part of the table being painted.
+  QRegion dirty_;
+  // What the table painted last, to tell which part a change dirtied.
+  std::optional<ui::PaintedTable> painted_;
   int paints_ = 0;
 };
 
