@@ -50,36 +50,48 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, cons
 RoundResultDialog::RoundResultDialog(QWidget* mainWindow, const RoundResult& result, const ScoreSheet& sheet)
     : QDialog(mainWindow) {
   setObjectName("frmTEN");
-  setWindowTitle(QString("第%1ラウンド結果").arg(result.roundNo));
   setFixedSize(Px(kClientWidth), Px(kClientHeight));
-  BuildHeaders(sheet);
-  BuildRows(result);
+  BuildHeaders();
+  BuildRows();
   BuildButtons();
-  FitTitle(this);
-  PlaceBy(mainWindow);
+  Fill(result, sheet);
 }
 
-void RoundResultDialog::BuildHeaders(const ScoreSheet& sheet) {
+void RoundResultDialog::Fill(const RoundResult& result, const ScoreSheet& sheet) {
+  setWindowTitle(QString("第%1ラウンド結果").arg(result.roundNo));
+  for (int i = 0; i < kSeats; ++i) {
+    ApplyHeaderCell(headers_[i][0], sheet.columns[i][21]);
+    ApplyHeaderCell(headers_[i][1], sheet.columns[i][0]);
+    for (std::size_t row = 0; row < kRows.size(); ++row)
+      values_[row][i]->setText(QString::fromStdString(result.rows[i].*kRows[row].value));
+  }
+  ok_->setFocus();
+  FitTitle(this);
+  PlaceBy(parentWidget());
+}
+
+void RoundResultDialog::BuildHeaders() {
   for (int i = 0; i < kSeats; ++i) {
     for (const int member : {21, 0}) {
       const int top = member == 21 ? 0 : kLineHeight;
       QLabel* label = AddLabel(this, QString("lblHYOU%1_%2").arg(i + 1).arg(member), QString(),
                                TwipsRect(kColumnLeft + kColumnStep * i, top, kColumnWidth, kLineHeight));
       MakeHeaderGround(label);
-      ApplyHeaderCell(label, sheet.columns[i][member]);
+      headers_[i][member == 21 ? 0 : 1] = label;
     }
   }
 }
 
-void RoundResultDialog::BuildRows(const RoundResult& result) {
-  for (const ValueRow& row : kRows) {
+void RoundResultDialog::BuildRows() {
+  for (std::size_t r = 0; r < kRows.size(); ++r) {
+    const ValueRow& row = kRows[r];
     AddLabel(this, row.titleName, QString::fromUtf8(row.title),
              TwipsRect(row.titleLeft, row.top, kColumnLeft - row.titleLeft, kLineHeight));
     for (int i = 0; i < kSeats; ++i) {
-      QLabel* value =
-          AddLabel(this, QString("%1%2").arg(row.valueName).arg(i), QString::fromStdString(result.rows[i].*row.value),
-                   TwipsRect(kColumnLeft + kColumnStep * i, row.top, kColumnWidth, kLineHeight));
+      QLabel* value = AddLabel(this, QString("%1%2").arg(row.valueName).arg(i), QString(),
+                               TwipsRect(kColumnLeft + kColumnStep * i, row.top, kColumnWidth, kLineHeight));
       value->setAlignment(Qt::AlignCenter);
+      values_[r][i] = value;
     }
   }
   auto* rule = new QFrame(this);
@@ -97,13 +109,12 @@ void RoundResultDialog::BuildButtons() {
   explain->setAutoDefault(false);
   connect(explain, &QPushButton::clicked, this, [this] { RunScoringExplanation(this); });
 
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("Command1");
-  ok->setGeometry(TwipsRect(kClientWidth - 120 - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight));
-  ok->setDefault(true);
-  ok->setFocus();
+  ok_ = new QPushButton("OK", this);
+  ok_->setObjectName("Command1");
+  ok_->setGeometry(TwipsRect(kClientWidth - 120 - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight));
+  ok_->setDefault(true);
   // Esc rejects the dialog, which closes it just as OK does.
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void RoundResultDialog::PlaceBy(const QWidget* mainWindow) {
@@ -114,8 +125,17 @@ void RoundResultDialog::PlaceBy(const QWidget* mainWindow) {
 }
 
 void RunRoundResult(QWidget* mainWindow, const RoundResult& result, const ScoreSheet& sheet) {
-  RoundResultDialog dialog(mainWindow, result, sheet);
-  dialog.exec();
+  if (!mainWindow) {
+    RoundResultDialog(nullptr, result, sheet).exec();
+    return;
+  }
+  auto* dialog = mainWindow->findChild<RoundResultDialog*>("frmTEN", Qt::FindDirectChildrenOnly);
+  if (dialog) {
+    dialog->Fill(result, sheet);
+  } else {
+    dialog = new RoundResultDialog(mainWindow, result, sheet);
+  }
+  dialog->exec();
 }
 
 }  // namespace zunpa::qt

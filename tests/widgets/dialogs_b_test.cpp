@@ -182,11 +182,20 @@ void DialogsBTest::StoreTemae(const QVariant& value) {
 
 // --- frmTEN ---------------------------------------------------------------
 
+// The one dialog of a run, filled for another round, reads exactly as one
+// made for that round.
 void DialogsBTest::roundResultCaptionNamesTheRound() {
-  RoundResultDialog last(mainWindow_.get(), ResultOfRound(20), ScoreSheet());
-  QCOMPARE(last.windowTitle(), QString("第20ラウンド結果"));
-  RoundResultDialog first(mainWindow_.get(), ResultOfRound(1), ScoreSheet());
-  QCOMPARE(first.windowTitle(), QString("第1ラウンド結果"));
+  RoundResultDialog reused(mainWindow_.get(), ResultOfRound(20), ScoreSheet());
+  QCOMPARE(reused.windowTitle(), QString("第20ラウンド結果"));
+  const ScoreSheet sheet = SheetWithNames({"ｱｶﾞﾘｰﾀ", "ｽﾞﾝﾊﾟｽｷｲ", "ｷ･ｵｰｸﾏﾝ", "たろうくん"});
+  reused.Fill(ResultOfRound(1), sheet);
+  RoundResultDialog first(mainWindow_.get(), ResultOfRound(1), sheet);
+  QCOMPARE(reused.windowTitle(), QString("第1ラウンド結果"));
+  for (const QLabel* label : first.findChildren<QLabel*>()) {
+    const auto* other = reused.findChild<QLabel*>(label->objectName());
+    QCOMPARE(other->text(), label->text());
+    QCOMPARE(other->palette().color(QPalette::WindowText), label->palette().color(QPalette::WindowText));
+  }
 }
 
 void DialogsBTest::roundResultHeadersComeFromTheSheetWithTheirColours() {

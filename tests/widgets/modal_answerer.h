@@ -21,10 +21,12 @@ class ModalAnswerer : public QObject {
   const QStringList& messages() const { return messages_; }
   // The object names of the dialogs answered, in order.
   const QStringList& dialogs() const { return dialogs_; }
-  void Stop() { timer_.stop(); }
+  void Stop();
 
  private:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void AnswerActiveModal();
+  bool stopped_ = false;
   QTimer timer_;
   std::function<void(QWidget*)> inspect_;
   QStringList messages_;
