@@ -21,12 +21,10 @@ class ModalAnswerer : public QObject {
   const QStringList& messages() const { return messages_; }
   // The object names of the dialogs answered, in order.
   const QStringList& dialogs() const { return dialogs_; }
-  void Stop();
+  void Stop() { timer_.stop(); }
 
  private:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void AnswerActiveModal();
-  bool stopped_ = false;
   QTimer timer_;
   std::function<void(QWidget*)> inspect_;
   QStringList messages_;

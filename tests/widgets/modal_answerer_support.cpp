@@ -1,6 +1,5 @@
 #include <QAbstractButton>
 #include <QApplication>
-#include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,27 +8,9 @@
 
 namespace zunpa::testing {
 
-// A modal window is answered as soon as it shows; the slow timer only
-// catches one that became modal after it showed. Polling fast would wake
-// the program all the time and count in what the benchmarks measure.
 ModalAnswerer::ModalAnswerer(QObject* parent) : QObject(parent) {
   connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::AnswerActiveModal);
-  timer_.start(100);
-  qApp->installEventFilter(this);
-}
-
-void ModalAnswerer::Stop() {
-  stopped_ = true;
-  timer_.stop();
-  qApp->removeEventFilter(this);
-}
-
-bool ModalAnswerer::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
-    QTimer::singleShot(0, this, [this] {
-      if (!stopped_) AnswerActiveModal();
-    });
-  return false;
+  timer_.start(5);
 }
 
 namespace {

@@ -1,9 +1,6 @@
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include "table/main_window.h"
 #include "table/table_widget.h"
@@ -32,19 +29,13 @@ void MakeTheUsersMove(qt::MainWindow& window) {
   if (game.display.drawButtonEnabled) QTest::mouseClick(window.table().drawButton(), Qt::LeftButton);
 }
 
-// Sleeps until the game has something to do rather than polling: a wake-up
-// every millisecond would count in the benchmarks' processor time. The
-// slow timer bounds each sleep.
 bool PlayUntil(qt::MainWindow& window, const std::function<bool()>& done) {
   QElapsedTimer clock;
   clock.start();
-  QTimer tick;
-  tick.start(250);
   while (!done()) {
     if (clock.elapsed() > 240000) return false;
     if (UserToMove(window)) MakeTheUsersMove(window);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    QTest::qWait(1);
   }
   return true;
 }
