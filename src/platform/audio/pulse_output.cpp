@@ -12,24 +12,24 @@ constexpr int kRetryMilliseconds = 1500;
 // Little is kept ahead of the device, so a play ends soon after its sound.
 constexpr pa_usec_t kTargetLatency = 40 * PA_USEC_PER_MSEC;
 
-std::optional<pa_sample_spec> SpecOf(const ui::WavSound& sound) {
-  pa_sample_spec spec{};
+std::optional<pa_sample_spec> SampleFormatOf(const ui::WavSound& sound) {
+  pa_sample_spec format{};
   if (sound.formatTag == 1 && sound.bitsPerSample == 8)
-    spec.format = PA_SAMPLE_U8;
+    format.format = PA_SAMPLE_U8;
   else if (sound.formatTag == 1 && sound.bitsPerSample == 16)
-    spec.format = PA_SAMPLE_S16LE;
+    format.format = PA_SAMPLE_S16LE;
   else if (sound.formatTag == 1 && sound.bitsPerSample == 24)
-    spec.format = PA_SAMPLE_S24LE;
+    format.format = PA_SAMPLE_S24LE;
   else if (sound.formatTag == 1 && sound.bitsPerSample == 32)
-    spec.format = PA_SAMPLE_S32LE;
+    format.format = PA_SAMPLE_S32LE;
   else if (sound.formatTag == 3 && sound.bitsPerSample == 32)
-    spec.format = PA_SAMPLE_FLOAT32LE;
+    format.format = PA_SAMPLE_FLOAT32LE;
   else
     return std::nullopt;
-  spec.rate = sound.sampleRate;
-  spec.channels = static_cast<std::uint8_t>(sound.channels);
-  if (sound.channels > PA_CHANNELS_MAX || !pa_sample_spec_valid(&spec)) return std::nullopt;
-  return spec;
+  format.rate = sound.sampleRate;
+  format.channels = static_cast<std::uint8_t>(sound.channels);
+  if (sound.channels > PA_CHANNELS_MAX || !pa_sample_spec_valid(&format)) return std::nullopt;
+  return format;
 }
 
 }  // namespace
@@ -173,14 +173,14 @@ void PulseOutput::SetReady(bool ready) {
 }
 
 std::optional<int> PulseOutput::Start(const ui::WavSound& sound) {
-  const std::optional<pa_sample_spec> spec = SpecOf(sound);
-  if (!ready_ || !spec || sound.pcm.empty()) return std::nullopt;
+  const std::optional<pa_sample_spec> format = SampleFormatOf(sound);
+  if (!ready_ || !format || sound.pcm.empty()) return std::nullopt;
   Lock lock(loop_);
-  pa_stream* stream = pa_stream_new(context_, "ZunpaS", &*spec, nullptr);
+  pa_stream* stream = pa_stream_new(context_, "ZunpaS", &*format, nullptr);
   if (!stream) return std::nullopt;
   const auto unset = static_cast<std::uint32_t>(-1);
-  const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetLatency, &*spec)), unset, unset,
-                              unset};
+  const pa_buffer_attr buffer{unset, static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetLatency, &*format)), unset,
+                              unset, unset};
   if (pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
     pa_stream_unref(stream);
     return std::nullopt;
