@@ -5,6 +5,7 @@
 // clicks on every card.
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
@@ -257,11 +258,14 @@ void CardMotionTest::theMenuItemTurnsTheMotionOffAndIsKept() {
     QVERIFY(item->isChecked());
     window.show();
     window.StartUp();
-    // A deal of its own, the same at every run.
-    window.session().game().random.SetClockDriven(false);
-    window.session().game().random.Seed(20261209);
+    // A numbered game, so that every run sees the same deal: the user's
+    // first card must slide rather than open a dialog, which lands it.
+    answerer.OnDialog([](QWidget* dialog) {
+      if (dialog->objectName() == "frmNUMBER") dialog->findChild<QLineEdit*>("txtNUMBER")->setText("2");
+    });
     window.action("flgSOKUDO0")->trigger();
-    window.action("mneNEW")->trigger();
+    window.action("mneNEWNUM")->trigger();
+    answerer.OnDialog({});
     QVERIFY(zunpa::testing::PlayUntil(window, [&] { return zunpa::testing::UserToMove(window); }));
     QVERIFY(!motion.Moving());  // dealt and played at 特急
     window.action("flgSOKUDO1")->trigger();
