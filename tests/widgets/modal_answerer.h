@@ -12,6 +12,10 @@ class QWidget;
 
 namespace zunpa::testing {
 
+// The default button of a message box or dialog, after a suit where one
+// must be picked.
+void AnswerAsAPatientPlayer(QWidget* modal);
+
 class ModalAnswerer : public QObject {
  public:
   explicit ModalAnswerer(QObject* parent = nullptr);

@@ -32,18 +32,25 @@ void PickASuitIfNoneIs(QWidget* dialog) {
 
 }  // namespace
 
+void AnswerAsAPatientPlayer(QWidget* modal) {
+  if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    if (QAbstractButton* button = box->defaultButton()) button->click();
+    return;
+  }
+  PickASuitIfNoneIs(modal);
+  if (QPushButton* button = DefaultButtonOf(modal)) button->click();
+}
+
 void ModalAnswerer::AnswerActiveModal() {
   QWidget* modal = QApplication::activeModalWidget();
   if (!modal || !modal->isVisible()) return;
   if (auto* box = qobject_cast<QMessageBox*>(modal)) {
     messages_ << box->windowTitle() + ": " + box->text();
-    if (QAbstractButton* button = box->defaultButton()) button->click();
-    return;
+    return AnswerAsAPatientPlayer(modal);
   }
   dialogs_ << modal->objectName();
   if (inspect_) inspect_(modal);
-  PickASuitIfNoneIs(modal);
-  if (QPushButton* button = DefaultButtonOf(modal)) button->click();
+  AnswerAsAPatientPlayer(modal);
 }
 
 }  // namespace zunpa::testing
