@@ -32,6 +32,11 @@ void DeclareSuit(Game& g, int seat) {
   StepPileFanBack(g);
   r.PilePrintedSuit = r.PileSuit;
   const int d = g.seats.character[seat - 1] ? ComputerDeclaresSuit(g, seat) : UserDeclaresSuit(g, r.HandOf(seat));
+  SetDeclaredSuit(g, seat, d);
+}
+
+void SetDeclaredSuit(Game& g, int seat, int d) {
+  RoundState& r = g.round;
   if (g.options.MsgCS) Announce(g, kSaySpade + d);
   r.PileSuit = d + 1;
   ShowSuitMarker(g, d);

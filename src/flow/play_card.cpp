@@ -24,7 +24,13 @@ void PlayCard(Game& g) {
   MoveCardToPile(g);
   ++g.flow.movesThisRound;
   if (g.observer && g.observer->followsMoves) g.observer->OnPlay(g, seat, CodeOf(r.PileSuit, r.PileRank));
+  FinishPlay(g);
+}
 
+void FinishPlay(Game& g) {
+  RoundState& r = g.round;
+  const int seat = r.CurrentSeat;
+  const bool human = g.seats.IsHuman(seat);
   CheckZunpa(g);
   if (r.ZunpaKind != 0) {
     SettleRound(g);
