@@ -1,0 +1,113 @@
+#include "analysis/yomi.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "analysis/table_memory.h"
+#include "flow/new_game.h"
+#include "flow/seat_names.h"
+#include "flow/turn_cycle.h"
+#include "rules/game.h"
+#include "rules/silent_host.h"
+
+namespace zunpa {
+namespace {
+
+// A seeded game at one of the user's moves, followed from its start.
+struct TableAtUsersMove {
+  SilentHost host;
+  Game game{host};
+  TableMemory memory;
+
+  TableAtUsersMove(std::uint64_t seed, int userMoves) {
+    game.watching = false;
+    game.observer = &memory;
+    SeatComputers(game, {Character::Agarita, Character::TrickUme, Character::KiOokuman, Character::KiOokuman});
+    game.seats.character[3].reset();
+    game.random.Seed(seed);
+    BeginNewGame(game);
+    RunSteps(game);
+    for (int m = 0; m < userMoves && UserMayMove(game); ++m) {
+      const RoundState& r = game.round;
+      const CardSet fits = r.HandOf(4).Cards() & (SuitSet(r.PileSuit) | RankSet(r.PileRank));
+      if (fits != 0) {
+        const int code = CodeOfBit(LowestBit(fits));
+        ClickCard(game, SuitOfCode(code), RankOfCode(code));
+      } else {
+        PressDraw(game);
+      }
+      RunSteps(game);
+    }
+  }
+};
+
+// The same table with the cards the user cannot see dealt otherwise: the
+// other hands keep their sizes, the stock its count.
+void RedealHiddenCards(Game& g, std::uint64_t seed) {
+  RoundState& r = g.round;
+  std::vector<Card> hidden;
+  for (int seat = 1; seat <= 3; ++seat)
+    for (int code : r.HandOf(seat))
+      hidden.push_back(CardOfCode(code));
+  for (int i = 0; i < r.stock.StockCount; ++i)
+    hidden.push_back(r.stock.Deck[static_cast<std::size_t>(i)]);
+  RandomSource random(seed);
+  for (std::size_t i = hidden.size() - 1; i > 0; --i)
+    std::swap(hidden[i], hidden[static_cast<std::size_t>(random.Below(static_cast<int>(i) + 1))]);
+  std::size_t next = 0;
+  for (int seat = 1; seat <= 3; ++seat) {
+    CardSet hand = 0;
+    for (int k = r.HandOf(seat).size(); k > 0; --k)
+      hand |= SetOfCard(hidden[next++]);
+    r.HandOf(seat).Assign(hand);
+  }
+  for (int i = 0; i < r.stock.StockCount; ++i)
+    r.stock.Deck[static_cast<std::size_t>(i)] = hidden[next++];
+}
+
+// Two tables that differ only in what the user cannot see get the same
+// advice, to the last digit, at many moves of several games.
+TEST(Yomi, HiddenCardsNeverChangeTheAdvice) {
+  YomiSettings settings;
+  settings.samples = 12;
+  int compared = 0;
+  for (std::uint64_t seed : {3u, 8u, 21u})
+    for (int moves : {0, 4, 9, 17, 30}) {
+      TableAtUsersMove table(seed, moves);
+      if (!UserMayMove(table.game)) continue;
+      Game other = table.game;
+      RedealHiddenCards(other, seed * 977 + static_cast<std::uint64_t>(moves));
+      ASSERT_NE(other.round.HandOf(1).Cards(), table.game.round.HandOf(1).Cards());
+      const Advice a = Analyse(table.game, &table.memory, Question::Move, settings, 42);
+      const Advice b = Analyse(other, &table.memory, Question::Move, settings, 42);
+      ASSERT_GT(a.count, 0);
+      ASSERT_EQ(a.count, b.count);
+      EXPECT_EQ(a.best, b.best);
+      for (int k = 0; k < a.count; ++k) {
+        EXPECT_EQ(a.worths[static_cast<std::size_t>(k)].choice, b.worths[static_cast<std::size_t>(k)].choice);
+        EXPECT_EQ(a.worths[static_cast<std::size_t>(k)].points, b.worths[static_cast<std::size_t>(k)].points);
+      }
+      ++compared;
+    }
+  EXPECT_GE(compared, 10);
+}
+
+// Only the rules' choices are offered: the cards that fit and めくる.
+TEST(Yomi, OffersTheCardsThatFitAndTheDraw) {
+  TableAtUsersMove table(5, 2);
+  ASSERT_TRUE(UserMayMove(table.game));
+  const RoundState& r = table.game.round;
+  std::array<Choice, Advice::kMost> choices{};
+  const int n = ChoicesAt(table.game, Question::Move, choices);
+  const CardSet fits = r.HandOf(4).Cards() & (SuitSet(r.PileSuit) | RankSet(r.PileRank));
+  EXPECT_EQ(n, CountCards(fits) + 1);
+  for (int k = 0; k + 1 < n; ++k)
+    EXPECT_TRUE(fits & SetOfCode(choices[static_cast<std::size_t>(k)].code));
+  EXPECT_EQ(choices[static_cast<std::size_t>(n - 1)].kind, Choice::Kind::Draw);
+  EXPECT_EQ(ChoicesAt(table.game, Question::Zunpa, choices), 0);
+}
+
+}  // namespace
+}  // namespace zunpa
