@@ -3,7 +3,9 @@
 namespace zunpa {
 
 Answer GuardedHost::ShowMessage(const Message& message) {
-  return Guard([&] { return inner_.ShowMessage(message); });
+  const Answer answer = Guard([&] { return inner_.ShowMessage(message); });
+  if (answered) answered(message, answer);
+  return answer;
 }
 void GuardedHost::Pause(double seconds) {
   Guard([&] { inner_.Pause(seconds); });
@@ -27,7 +29,9 @@ bool GuardedHost::SelectPlayers(SeatSetup& setup) {
   return Guard([&] { return inner_.SelectPlayers(setup); });
 }
 SuitChoice GuardedHost::ChooseSuit(const SuitChoice& suggestion) {
-  return Guard([&] { return inner_.ChooseSuit(suggestion); });
+  const SuitChoice choice = Guard([&] { return inner_.ChooseSuit(suggestion); });
+  if (suitChosen) suitChosen(choice.suit);
+  return choice;
 }
 void GuardedHost::ShowRoundResult(const RoundResult& result) {
   Guard([&] { inner_.ShowRoundResult(result); });

@@ -4,6 +4,7 @@
 // made the call unwinds instead, so nothing acts on an answer the person
 // never gave.
 
+#include <functional>
 #include <type_traits>
 
 #include "rules/host.h"
@@ -18,6 +19,9 @@ class GuardedHost : public Host {
   GuardedHost(Host& inner, const bool& stopRequested) : inner_(inner), stopRequested_(stopRequested) {}
   // While false, calls pass whatever was requested (the exit question).
   bool guarding = true;
+  // Told of every answer the user gives, before the game acts on it.
+  std::function<void(const Message&, Answer)> answered;
+  std::function<void(int suit)> suitChosen;
 
   Answer ShowMessage(const Message& message) override;
   void Pause(double seconds) override;

@@ -8,7 +8,29 @@
 namespace zunpa {
 
 Session::Session(Host& host, ProgramFolder* folder)
-    : inner_(host), folder_(folder), guard_(host, stopRequested_), game_(guard_) {}
+    : inner_(host), folder_(folder), guard_(host, stopRequested_), game_(guard_) {
+  game_.observer = &followers_;
+  guard_.answered = [this](const Message& m, Answer a) { decisions_.OnAnswer(game_, memory_, m, a); };
+  guard_.suitChosen = [this](int suit) { decisions_.OnSuit(game_, memory_, suit); };
+}
+
+// A game that really began (players chosen, or the saved one read) starts
+// the decisions afresh.
+template <typename Start>
+bool Session::StartGame(Start start) {
+  if (!MayChangeGame()) return false;
+  const int started = memory_.gamesStarted();
+  Run([&] {
+    start();
+    if (memory_.gamesStarted() != started) decisions_.Clear();
+  });
+  return true;
+}
+
+void Session::Follow(PlayObserver* other) {
+  followers_ = ObserverPair(other, &memory_);
+  game_.observer = &followers_;
+}
 
 void Session::StartUp() {
   if (folder_) Run([&] { folder_->StartUp(game_); });
@@ -37,21 +59,16 @@ void Session::Run(Action action) {
 }
 
 bool Session::NewGame() {
-  if (!MayChangeGame()) return false;
-  Run([&] { StartNewGame(game_); });
-  return true;
+  return StartGame([&] { StartNewGame(game_); });
 }
 
 bool Session::NewNumberedGame(std::uint64_t number) {
-  if (!MayChangeGame()) return false;
-  Run([&] { StartNewGame(game_, number); });
-  return true;
+  return StartGame([&] { StartNewGame(game_, number); });
 }
 
 bool Session::Continue(std::optional<std::uint64_t> number) {
-  if (!MayChangeGame() || !game_.files.folder) return false;
-  Run([&] { game_.files.folder->ContinueGame(game_, number); });
-  return true;
+  if (!game_.files.folder) return false;
+  return StartGame([&] { game_.files.folder->ContinueGame(game_, number); });
 }
 
 bool Session::Save() {
@@ -64,12 +81,14 @@ bool Session::Save() {
 
 bool Session::ClickCard(int suit, int rank) {
   if (!MayChangeGame()) return false;
+  decisions_.OnMove(game_, memory_, {Choice::Kind::Play, CodeOf(suit, rank)});
   Run([&] { zunpa::ClickCard(game_, suit, rank); });
   return true;
 }
 
 bool Session::PressDraw() {
   if (!MayChangeGame()) return false;
+  decisions_.OnMove(game_, memory_, {Choice::Kind::Draw});
   Run([&] { zunpa::PressDraw(game_); });
   return true;
 }

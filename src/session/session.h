@@ -7,9 +7,11 @@
 #include <functional>
 #include <optional>
 
+#include "analysis/table_memory.h"
 #include "flow/turn_cycle.h"
 #include "rules/game.h"
 #include "rules/program_folder.h"
+#include "session/decision_log.h"
 #include "session/guarded_host.h"
 
 namespace zunpa {
@@ -30,6 +32,20 @@ class Session {
 
   Game& game() { return game_; }
   const Game& game() const { return game_; }
+
+  // What the user's seat saw this round, for 読み; `other` follows the
+  // game as well (the log, the simulator's recorder).
+  const TableMemory& memory() const { return memory_; }
+  // The user's decisions since 新規 or つづき, for ふりかえり.
+  const DecisionLog& decisions() const { return decisions_; }
+  void Follow(PlayObserver* other);
+  // 読み's advice on `q` as the table stands: a copy of what it needs,
+  // safe to hand to another thread.
+  struct AnalysisInput {
+    explicit AnalysisInput(const Session& s) : game(s.game_), memory(s.memory_) {}
+    Game game;
+    TableMemory memory;
+  };
 
   // Start-up of the program folder (records, settings, "つづき").
   void StartUp();
@@ -90,6 +106,11 @@ class Session {
   ProgramFolder* folder_;
   GuardedHost guard_;
   Game game_;
+  TableMemory memory_;
+  ObserverPair followers_{nullptr, &memory_};
+  DecisionLog decisions_;
+  template <typename Start>
+  bool StartGame(Start start);
   std::function<void(bool)> busyListener_;
   std::function<void(StopOutcome)> stopListener_;
   std::function<void(std::optional<std::uint64_t>)> savedListener_;

@@ -342,5 +342,32 @@ TEST(LogReplay, ATableWithTheRandomUserReplaysToo) {
     EXPECT_GT(replay.answers[answer], 0) << answer;
 }
 
+// 読み at seat 4 makes only moves the rules take, and plays the same
+// whatever the number of threads.
+TEST(LogReplay, ATableWithYomiReplaysAndRepeats) {
+  SimOptions o;
+  o.games = 6;
+  o.seed = 3;
+  o.players = {Character::Agarita, Character::TrickUme, Character::KiOokuman, Character::KiOokuman};
+  o.yomiUser = true;
+  o.yomiSamples = 8;
+  std::string logs[2];
+  for (int threads : {1, 2}) {
+    o.threads = threads;
+    std::ostringstream out;
+    RunGames(o, &out);
+    logs[threads - 1] = out.str();
+  }
+  EXPECT_EQ(logs[0], logs[1]);
+  std::istringstream in(logs[0]);
+  Replay replay;
+  for (std::string line; std::getline(in, line);) {
+    replay.Apply(json::parse(line));
+    ASSERT_FALSE(::testing::Test::HasFailure()) << line;
+  }
+  EXPECT_GT(replay.userPlays, 60);
+  EXPECT_EQ(replay.refusedClicks, 0);
+}
+
 }  // namespace
 }  // namespace zunpa::sim

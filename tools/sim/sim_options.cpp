@@ -20,6 +20,7 @@ std::vector<std::string> SplitCommas(const std::string& text) {
 }
 
 constexpr std::string_view kRandomUser = "random";
+constexpr std::string_view kYomiUser = "yomi";
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char ch) { return std::tolower(ch); });
@@ -35,7 +36,12 @@ std::optional<std::string> ReadPlayers(const std::string& value, SimOptions& o) 
   if (randoms == 1 && Lower(names[3]) != kRandomUser)
     return "zunpa-sim: --players: random can only be the 4th player (seat 4 is the user's)";
   o.randomUser = randoms == 1;
-  for (int s = 0; s < (o.randomUser ? 3 : 4); ++s) {
+  const auto yomis = std::count_if(names.begin(), names.end(), [](const auto& n) { return Lower(n) == kYomiUser; });
+  if (yomis > 1 || (yomis == 1 && Lower(names[3]) != kYomiUser))
+    return "zunpa-sim: --players: yomi can only be the 4th player (seat 4 is the user's)";
+  if (yomis == 1 && o.randomUser) return "zunpa-sim: --players: random and yomi both want seat 4";
+  o.yomiUser = yomis == 1;
+  for (int s = 0; s < (o.randomUser || o.yomiUser ? 3 : 4); ++s) {
     const auto c = CharacterByNameOrAlias(names[s]);
     if (!c) return "zunpa-sim: unknown character '" + names[s] + "' (see --help for the names)";
     o.players[s] = *c;
@@ -71,6 +77,7 @@ std::array<std::string, 4> SeatLabels(const SimOptions& options) {
   for (int s = 0; s < 4; ++s)
     labels[s] = NameOf(options.players[s]);
   if (options.randomUser) labels[3] = "random (user)";
+  if (options.yomiUser) labels[3] = "yomi (user)";
   return labels;
 }
 
@@ -78,7 +85,7 @@ std::string HelpText() {
   std::ostringstream out;
   out << "usage: zunpa-sim [--games N] [--seed S] [--number G] [--players A,B,C,D]\n"
          "                 [--roles SC,REV,SKIP] [--threads T] [--log FILE] [--json] [--max-moves M]\n"
-         "                 [--check]\n"
+         "                 [--check] [--yomi-samples K] [--yomi-blind] [--yomi-own]\n"
          "\n"
          "Plays complete 20-round games of Zunpa among four computer characters (or three\n"
          "and a random user), with the same rules and characters as the game, and reports\n"
@@ -92,7 +99,11 @@ std::string HelpText() {
          "  --players LIST  the characters of seats 1..4, by name or alias, comma-separated;\n"
          "                  a character may sit at several seats; the 4th may be random: the\n"
          "                  user's seat, played by random clicks and answers through the game's\n"
-         "                  own commands and questions (default agarita,trickume,zunpasky,kiookuman)\n"
+         "                  own commands and questions (default agarita,trickume,zunpasky,kiookuman);\n"
+         "                  or yomi: the user's seat played by the analysis engine, as the hint\n"
+         "  --yomi-samples K  deals of the unseen cards yomi weighs per decision (default 2048)\n"
+         "  --yomi-blind    yomi ignores what the characters' moves say of their hands\n"
+         "  --yomi-own      yomi weighs its own total alone, not against the others'\n"
          "  --roles LIST    suit-change, reverse and skip ranks: distinct, 1..13, never 2\n"
          "                  (default 11,8,10)\n"
          "  --threads T     worker threads (default: one per core); results do not depend on it\n"
@@ -134,8 +145,16 @@ std::variant<SimOptions, std::string> ParseArguments(const std::vector<std::stri
       o.check = true;
       continue;
     }
-    static const std::array<std::string_view, 8> kValueFlags = {"--games",     "--seed", "--number",  "--threads",
-                                                                "--max-moves", "--log",  "--players", "--roles"};
+    if (flag == "--yomi-blind") {
+      o.yomiReads = false;
+      continue;
+    }
+    if (flag == "--yomi-own") {
+      o.yomiOwnTotal = true;
+      continue;
+    }
+    static const std::array<std::string_view, 9> kValueFlags = {
+        "--games", "--seed", "--number", "--threads", "--max-moves", "--log", "--players", "--roles", "--yomi-samples"};
     if (std::find(kValueFlags.begin(), kValueFlags.end(), flag) == kValueFlags.end())
       return "zunpa-sim: unknown option " + flag + " (see --help)";
     if (i + 1 >= args.size()) return "zunpa-sim: " + flag + " needs a value (see --help)";
@@ -155,6 +174,8 @@ std::variant<SimOptions, std::string> ParseArguments(const std::vector<std::stri
       if (!ParseNumber(value, o.threads, 1, 1024)) return "zunpa-sim: --threads wants a number from 1 to 1024";
     } else if (flag == "--max-moves") {
       if (!ParseNumber(value, o.maxMoves, 1, 100'000'000)) return "zunpa-sim: --max-moves wants a number from 1 up";
+    } else if (flag == "--yomi-samples") {
+      if (!ParseNumber(value, o.yomiSamples, 1, 1'000'000)) return "zunpa-sim: --yomi-samples wants a number from 1 up";
     } else if (flag == "--log") {
       o.logPath = value;
     } else if (flag == "--players") {

@@ -25,6 +25,12 @@ struct SimOptions {
   // Seat 4 is then the user, played at random through the window's
   // commands and questions, and players[3] is not used.
   bool randomUser = false;
+  // Seat 4 is then the user, played by 読み through the window's commands
+  // and questions, with this many deals per decision.
+  bool yomiUser = false;
+  int yomiSamples = 2048;
+  bool yomiReads = true;
+  bool yomiOwnTotal = false;
   Roles roles;
   int threads = 0;  // 0: one per core
   std::string logPath;

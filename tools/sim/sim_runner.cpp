@@ -25,6 +25,10 @@ void PlayOneGame(const SimOptions& options, long index, GameRecorder& recorder, 
     PlayGameWithRandomUser(options, index, recorder, log);
     return;
   }
+  if (options.yomiUser) {
+    PlayGameWithYomi(options, index, recorder, log);
+    return;
+  }
   SilentHost host;
   Game game(host);
   game.watching = false;

@@ -3,6 +3,7 @@
 #include "game_recorder.h"
 #include "random_user.h"
 #include "session/session.h"
+#include "yomi_user.h"
 
 namespace zunpa::sim {
 namespace {
@@ -16,16 +17,16 @@ bool WaitsForUser(const Session& session) {
   return g.round.RoundNo >= 1 && g.flow.humanInputOpen && session.NextStep().kind == StepKind::None;
 }
 
-}  // namespace
-
-void PlayGameWithRandomUser(const SimOptions& options, long index, GameRecorder& recorder, std::string* log) {
+// Either user: a Host that makes the user's move when asked to act.
+template <typename User>
+void PlayGameWith(User& user, const SimOptions& options, long index, GameRecorder& recorder, std::string* log,
+                  DecisionList* decisions = nullptr) {
   const std::uint64_t seed = DeriveSeed(options.seed, static_cast<std::uint64_t>(index));
-  RandomUser user(DeriveSeed(seed, kUserSalt), recorder);
   Session session(user);
-  user.SitAt(session);
   Game& game = session.game();
+  session.Follow(&recorder);
+  user.SitAt(session);
   game.watching = false;
-  game.observer = &recorder;
   game.flow.maxMovesPerRound = options.maxMoves;
   game.roles = options.roles;
   game.random.Seed(seed);
@@ -43,6 +44,26 @@ void PlayGameWithRandomUser(const SimOptions& options, long index, GameRecorder&
   session.RunSteps();
   while (WaitsForUser(session))
     user.Act();
+  if (decisions) *decisions = session.decisions().decisions();
+}
+
+}  // namespace
+
+void PlayGameWithRandomUser(const SimOptions& options, long index, GameRecorder& recorder, std::string* log) {
+  const std::uint64_t seed = DeriveSeed(options.seed, static_cast<std::uint64_t>(index));
+  RandomUser user(DeriveSeed(seed, kUserSalt), recorder);
+  PlayGameWith(user, options, index, recorder, log);
+}
+
+void PlayGameWithYomi(const SimOptions& options, long index, GameRecorder& recorder, std::string* log,
+                      DecisionList* decisions) {
+  const std::uint64_t seed = DeriveSeed(options.seed, static_cast<std::uint64_t>(index));
+  YomiSettings settings;
+  settings.samples = options.yomiSamples;
+  settings.readCharacters = options.yomiReads;
+  if (options.yomiOwnTotal) settings.measure = Measure::OwnTotal;
+  YomiUser user(DeriveSeed(seed, kUserSalt), settings, recorder);
+  PlayGameWith(user, options, index, recorder, log, decisions);
 }
 
 }  // namespace zunpa::sim

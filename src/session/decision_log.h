@@ -1,0 +1,46 @@
+#pragma once
+// The user's decisions of the game as played since 新規 or つづき: the
+// table as the user's seat saw it at each, and what the user chose. The
+// ふりかえり weighs them afterwards; nothing of it is written to a file.
+
+#include <memory>
+#include <vector>
+
+#include "analysis/table_memory.h"
+#include "analysis/yomi.h"
+#include "rules/game.h"
+
+namespace zunpa {
+
+struct UserDecision {
+  UserDecision(const Game& g, const TableMemory& m, Question q) : game(g), memory(m), question(q) {}
+  Game game;
+  TableMemory memory;
+  Question question;
+  Choice chosen;
+};
+
+class DecisionLog {
+ public:
+  void Clear() {
+    decisions_.clear();
+    pendingTwo_ = false;
+  }
+  // A card clicked or めくる at the user's move; refused clicks are no
+  // decision.
+  void OnMove(const Game& g, const TableMemory& m, const Choice& c);
+  // A question answered.
+  void OnAnswer(const Game& g, const TableMemory& m, const Message& question, Answer answer);
+  void OnSuit(const Game& g, const TableMemory& m, int suit);
+
+  const std::vector<std::shared_ptr<const UserDecision>>& decisions() const { return decisions_; }
+
+ private:
+  void Add(const Game& g, const TableMemory& m, Question q, const Choice& c);
+  std::vector<std::shared_ptr<const UserDecision>> decisions_;
+  // The draw-two question said yes with several 2s: the 2 is named when one
+  // of them is taken.
+  bool pendingTwo_ = false;
+};
+
+}  // namespace zunpa
