@@ -28,7 +28,6 @@
 #include "ui_logic/exit_question.h"
 #include "ui_logic/game_log.h"
 #include "ui_logic/game_number.h"
-#include "ui_logic/hint.h"
 #include "ui_logic/menu_tree.h"
 #include "ui_logic/option_menus.h"
 #include "ui_logic/table_toggles.h"
@@ -81,6 +80,8 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
     SyncTitle();
   });
   session_->OnBusyChanged([this](bool) { SyncMenus(); });
+  yomi_ = std::make_unique<YomiWorker>(this);
+  host_->OnQuestion([this](std::optional<Question> q) { WeighQuestion(q); });
   session_->OnStopped([this](StopOutcome outcome) { OnStopped(outcome); });
   session_->OnGameSaved([](std::optional<std::uint64_t> number) { KeepSavedGameNumber(number); });
 
@@ -169,6 +170,7 @@ void MainWindow::ConnectCommands() {
   OnTriggered("mneMOKUJI", &MainWindow::ShowHelp);
   OnTriggered("mneVER", &MainWindow::ShowAbout);
   OnTriggered("mneHINT", &MainWindow::ShowHint);
+  OnTriggered("mneFURIKAERI", &MainWindow::ShowLookBack);
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this, &MainWindow::ShowHelp);
 }
@@ -196,7 +198,7 @@ void MainWindow::ConnectOptions() {
 
 void MainWindow::BuildLog() {
   log_ = std::make_unique<ui::GameLog>();
-  session_->game().observer = log_.get();
+  session_->Follow(log_.get());
   logPanel_ = new GameLogPanel(this);
   logPanel_->SetSheet(session_->game().display.sheet);
   addDockWidget(Qt::RightDockWidgetArea, logPanel_);
@@ -280,6 +282,7 @@ void MainWindow::ScheduleStep() {
 }
 
 void MainWindow::RunOneStep() {
+  yomi_->Cancel();
   ++stepsRun_;
   session_->RunStep();
   ScheduleStep();
@@ -287,6 +290,7 @@ void MainWindow::RunOneStep() {
 
 template <typename Command>
 void MainWindow::Play(Command command) {
+  yomi_->Cancel();
   if (command()) ScheduleStep();
   SyncMenus();
   SyncTitle();
@@ -294,14 +298,6 @@ void MainWindow::Play(Command command) {
 
 void MainWindow::SyncTitle() {
   setWindowTitle(Caption(ui::WindowTitle(session_->GameNumber())));
-}
-
-template <typename Window>
-void MainWindow::Between(Window window) {
-  const bool held = stepTimer_.isActive();
-  stepTimer_.stop();
-  window();
-  if (held || !session_->Busy()) ScheduleStep();
 }
 
 // A plain new game is numbered too, from the clock: as unforeseeable as
@@ -349,10 +345,6 @@ void MainWindow::ToggleAutoDetect() {
   if (session_->Stopped()) return;
   ui::ToggleAutoDetect(session_->game());
   SyncChecks();
-}
-
-void MainWindow::ShowHint() {
-  table_->ShowHint(ui::HintFor(session_->game()));
 }
 
 void MainWindow::ToggleXray() {

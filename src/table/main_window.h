@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "session/session.h"
+#include "table/yomi_worker.h"
 
 class QAction;
 class QMenu;
@@ -77,8 +78,14 @@ class MainWindow : public QMainWindow {
   template <typename Command>
   void Play(Command command);
   // A window opened from the menu between steps holds the next one back.
+  // A window of the user's own between two steps: the computer waits.
   template <typename Window>
-  void Between(Window window);
+  void Between(Window window) {
+    const bool held = stepTimer_.isActive();
+    stepTimer_.stop();
+    window();
+    if (held || !session_->Busy()) ScheduleStep();
+  }
   void ChangeOptions(const Options& options);
 
   void NewGame();
@@ -95,6 +102,8 @@ class MainWindow : public QMainWindow {
   void ShowScoreTable();
   void ShowHelp();
   void ShowHint();
+  void WeighQuestion(std::optional<Question> q);
+  void ShowLookBack();
   void ShowAbout();
   void OnStopped(StopOutcome outcome);
 
@@ -105,6 +114,7 @@ class MainWindow : public QMainWindow {
   // Outlives the session, whose game reports to it.
   std::unique_ptr<ui::GameLog> log_;
   std::unique_ptr<Session> session_;
+  std::unique_ptr<YomiWorker> yomi_;
   GameLogPanel* logPanel_ = nullptr;
   int logGrowth_ = 0;
   QHash<QString, QAction*> actions_;

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "analysis/questions.h"
 #include "dialogs/final_result_dialog.h"
 #include "dialogs/high_scores_dialog.h"
 #include "dialogs/name_entry_dialog.h"
@@ -58,8 +59,17 @@ void QtHost::GiveKeysBack() {
   table_.setFocus(Qt::OtherFocusReason);
 }
 
+template <typename Ask>
+auto QtHost::Weighed(std::optional<Question> q, Ask ask) {
+  if (!q || !questionListener_) return ask();
+  questionListener_(q);
+  auto answer = ask();
+  questionListener_(std::nullopt);
+  return answer;
+}
+
 Answer QtHost::ShowMessage(const Message& message) {
-  return Modal([&] { return ShowMessageBox(&main_, message); });
+  return Weighed(QuestionOf(message), [&] { return Modal([&] { return ShowMessageBox(&main_, message); }); });
 }
 
 // The window paces the computer by a timer between steps, so the game
@@ -175,7 +185,7 @@ bool QtHost::SelectPlayers(SeatSetup& setup) {
 }
 
 SuitChoice QtHost::ChooseSuit(const SuitChoice& suggestion) {
-  return Modal([&] { return RunSuitChoice(&main_, suggestion); });
+  return Weighed(Question::Suit, [&] { return Modal([&] { return RunSuitChoice(&main_, suggestion); }); });
 }
 
 void QtHost::ShowRoundResult(const RoundResult& result) {

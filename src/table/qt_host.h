@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <functional>
 
+#include "analysis/yomi.h"
 #include "dialogs/score_chart_window.h"
 #include "dialogs/score_table_window.h"
 #include "rules/game.h"
@@ -30,6 +31,9 @@ class QtHost : public Host {
   void CutWaitsShort();
   // Called whenever the display changed, after the table took it.
   void OnDisplayChanged(std::function<void()> listener) { displayListener_ = std::move(listener); }
+  // A question of the user's comes up (with what it is), then goes (with
+  // nothing): 読み may weigh it meanwhile.
+  void OnQuestion(std::function<void(std::optional<Question>)> listener) { questionListener_ = std::move(listener); }
 
   ScoreTableWindow* scoreTable() const { return scoreTable_; }
   Balloon* balloon() const;
@@ -70,6 +74,9 @@ class QtHost : public Host {
   QPointer<ScoreChartWindow> scoreChart_;
   QEventLoop* waiting_ = nullptr;
   std::function<void()> displayListener_;
+  std::function<void(std::optional<Question>)> questionListener_;
+  template <typename Ask>
+  auto Weighed(std::optional<Question> q, Ask ask);
 };
 
 }  // namespace zunpa::qt

@@ -61,6 +61,7 @@ void TableWidget::TellFocus() {
 
 void TableWidget::ShowHint(std::optional<ui::FocusStop> hint) {
   hint_ = hint;
+  worthTags_.clear();
   drawButton_->setAccessibleDescription(hint_ && hint_->draw ? "ヒント" : "");
   update();
 }
@@ -83,8 +84,10 @@ QString TableWidget::DescriptionOfItem(int item) const {
   if (item < 0 || item >= int(all.size())) return {};
   const ui::TableItem& it = all[std::size_t(item)];
   QString text = QString::fromStdString(it.description);
-  if (hint_ && !hint_->draw && it.kind == ui::TableItem::UserCard && hint_->code == it.code)
-    text += text.isEmpty() ? "ヒント" : "、ヒント";
+  if (it.kind != ui::TableItem::UserCard) return text;
+  if (hint_ && !hint_->draw && hint_->code == it.code) text += text.isEmpty() ? "ヒント" : "、ヒント";
+  for (const ui::WorthTag& tag : worthTags_)
+    if (!tag.stop.draw && tag.stop.code == it.code) text += "、読み " + QString::fromStdString(tag.text);
   return text;
 }
 

@@ -46,6 +46,7 @@ void TableWidget::paintEvent(QPaintEvent* event) {
   PaintPictures(painter);
   PaintMarkers(painter);
   if (hint_) PaintHint(painter, *hint_);
+  PaintWorthTags(painter);
   if (focusShown()) PaintRing(painter, *focus_, QColor(0, 229, 255), 3, 3);
 }
 

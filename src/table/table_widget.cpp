@@ -116,6 +116,10 @@ void TableWidget::BuildCentre() {
   stockCounter_ = AddLabel("lblZAN", {4590, 3180, 975, 255}, kLabelPoints, Qt::AlignCenter);
   handTotal_ = AddLabel("lblGOKEI", {3000, 4500, 495, 375}, 10, Qt::AlignCenter);
   startHint_ = AddLabel("lblSTART", {2400, 1980, 4320, 1200}, 10, Qt::AlignCenter);
+  adviceLine_ = AddLabel("lblYOMI", {3600, 4140, 3180, 600}, 9, Qt::AlignLeft | Qt::AlignVCenter);
+  adviceLine_->setWordWrap(true);
+  adviceLine_->setStyleSheet("color: rgb(255, 236, 150);");
+  adviceLine_->hide();
   startHint_->setStyleSheet("color: rgba(255, 255, 255, 190);");
   balloon_ = new Balloon(this);
   drawButton_ = new QPushButton("めくる", this);

@@ -16,6 +16,7 @@
 #include "ui_logic/key_focus.h"
 #include "ui_logic/table_dirt.h"
 #include "ui_logic/table_items.h"
+#include "ui_logic/yomi_hint.h"
 
 class QLabel;
 class QListWidget;
@@ -65,6 +66,12 @@ class TableWidget : public QWidget {
   bool focusShown() const { return focusShown_ && focus_.has_value(); }
   void ShowHint(std::optional<ui::FocusStop> hint);
   std::optional<ui::FocusStop> hint() const { return hint_; }
+  // 読み's hint: its choice ringed, and each choice's worth beside it.
+  void ShowYomiHint(const ui::YomiHint& hint);
+  const std::vector<ui::WorthTag>& worthTags() const { return worthTags_; }
+  // 読み's weighing of the question being asked; empty hides it.
+  void ShowAdviceLine(const QString& text);
+  QLabel* adviceLine() const { return adviceLine_; }
 
   // What a screen reader is told of the pictures.
   // Built when a reader first asks after a change, not on every Sync.
@@ -109,6 +116,8 @@ class TableWidget : public QWidget {
   QRect RingTarget(const ui::FocusStop& stop) const;
   void PaintRing(QPainter& painter, const ui::FocusStop& stop, const QColor& colour, int width, int pad);
   void PaintHint(QPainter& painter, const ui::FocusStop& hint);
+  void PaintWorthTags(QPainter& painter);
+  QRect TagBox(const ui::FocusStop& stop, QSize size, int row) const;
   void SyncFocus();
   void MoveFocus(int step);
   void PressFocused();
@@ -125,6 +134,7 @@ class TableWidget : public QWidget {
   QLabel* stockCounter_ = nullptr;
   QLabel* handTotal_ = nullptr;
   QLabel* startHint_ = nullptr;
+  QLabel* adviceLine_ = nullptr;
   QPushButton* drawButton_ = nullptr;
   Balloon* balloon_ = nullptr;
   QPoint balloonTwips_;
@@ -134,6 +144,7 @@ class TableWidget : public QWidget {
   std::optional<ui::FocusStop> focus_;
   bool focusShown_ = false;
   std::optional<ui::FocusStop> hint_;
+  std::vector<ui::WorthTag> worthTags_;
   bool xray_ = false;
   // Dirtied and not yet painted.
   QRegion pending_;

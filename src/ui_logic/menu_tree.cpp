@@ -81,9 +81,11 @@ std::vector<MenuItem> WindowMenuBar() {
   std::vector<MenuItem> bar = InitialMenuBar();
   std::vector<MenuItem>& game = bar[0].items;
   game.insert(game.begin() + 1, Item("mneNEWNUM", "番号を指定して新規(&B)...", "Shift+F2"));
-  MenuItem view = Menu("mneVIEW", "表示(&V)",
-                       {Check("mneLOG", "経過(&L)", false), Item("mneCHART", "得点ｸﾞﾗﾌ(&G)"), Separator("mneh8"),
-                        Item("mneHINT", "ﾋﾝﾄ(&I)", "H"), Separator("mneh9"), Check("mneMOTION", "ｶｰﾄﾞの動き(&M)")});
+  MenuItem view =
+      Menu("mneVIEW", "表示(&V)",
+           {Check("mneLOG", "経過(&L)", false), Item("mneCHART", "得点ｸﾞﾗﾌ(&G)"), Separator("mneh8"),
+            Item("mneHINT", "ﾋﾝﾄ(&I)", "H"), Check("mneYOMI", "問いにも読み(&Y)", false),
+            Item("mneFURIKAERI", "ふりかえり(&R)"), Separator("mneh9"), Check("mneMOTION", "ｶｰﾄﾞの動き(&M)")});
   bar.insert(bar.end() - 1, std::move(view));
   return bar;
 }

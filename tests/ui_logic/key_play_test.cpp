@@ -8,7 +8,6 @@
 #include "rules/table_display.h"
 #include "table_builder.h"
 #include "ui_logic/card_name.h"
-#include "ui_logic/hint.h"
 #include "ui_logic/key_focus.h"
 #include "ui_logic/table_items.h"
 
@@ -66,7 +65,6 @@ TEST_F(KeyPlay, NoStopsWhileTheUserMayNotMove) {
   UserToMove({{{103, 104}, {105, 106}, {107, 109}, {201, 309}}}, 209);
   LockHumanInput(game);
   EXPECT_TRUE(FocusStops(game).empty());
-  EXPECT_FALSE(HintFor(game));
   EXPECT_FALSE(StepFocus({}, std::nullopt, 1));
   EXPECT_FALSE(KeepFocus({}, FocusStop{false, 201}));
 }
@@ -83,25 +81,8 @@ TEST(FocusSteps, GoRoundBothEndsAndStartAtTheFirstStop) {
   EXPECT_EQ(KeepFocus(stops, FocusStop{false, 413}), stops[0]);
 }
 
-TEST_F(KeyPlay, TheHintIsKiOokumansMoveAndChangesNothing) {
-  UserToMove({{{103, 104}, {105, 106}, {107, 109}, {201, 309, 205, 313, 409}}}, 209);
-  const RoundState before = round;
-  const std::optional<FocusStop> hint = HintFor(game);
-  ASSERT_TRUE(hint);
-  const Move move = ChooseMove(Character::KiOokuman, ViewOfSeat(game, 4));
-  EXPECT_EQ(*hint, (FocusStop{move.draw, move.code}));
-  EXPECT_FALSE(hint->draw);
-  const auto stops = FocusStops(game);
-  EXPECT_NE(std::find(stops.begin(), stops.end(), *hint), stops.end());
-  EXPECT_EQ(round.HandOf(4).size(), before.HandOf(4).size());
-  EXPECT_EQ(round.pileLog.size(), before.pileLog.size());
-  EXPECT_EQ(round.CurrentSeat, before.CurrentSeat);
-  EXPECT_TRUE(game.flow.humanInputOpen);
-}
-
-TEST_F(KeyPlay, WithNothingThatFitsTheHintAndTheOnlyStopAreTheDrawButton) {
+TEST_F(KeyPlay, WithNothingThatFitsTheOnlyStopIsTheDrawButton) {
   UserToMove({{{103, 104}, {105, 106}, {107, 109}, {101, 303}}}, 209);
-  EXPECT_EQ(HintFor(game), (FocusStop{true, 0}));
   EXPECT_EQ(Cards(FocusStops(game)), std::vector<int>{0});
 }
 

@@ -93,7 +93,7 @@ TEST(WindowBar, KeepsTheTablesItemsInOrderAndAddsDistinctOnes) {
   for (const auto& item : window)
     if (at < initial.size() && item == initial[at]) ++at;
   EXPECT_EQ(at, initial.size());
-  EXPECT_EQ(window.size(), initial.size() + 8);
+  EXPECT_EQ(window.size(), initial.size() + 10);
   const auto bar = WindowMenuBar();
   std::set<char> letters;
   for (const MenuItem& menu : bar) {

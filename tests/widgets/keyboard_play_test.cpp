@@ -18,8 +18,8 @@
 #include "platform/message_box.h"
 #include "table/main_window.h"
 #include "table/table_widget.h"
+#include "table/yomi_worker.h"
 #include "ui_logic/card_name.h"
-#include "ui_logic/hint.h"
 #include "widgets/program_folder.h"
 #include "widgets/table_player.h"
 
@@ -89,7 +89,7 @@ class KeyboardPlayTest : public QObject {
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
   void questionsAreAnsweredWithYNEnterAndEsc();
   void theRingMovesOverTheFittingCardsAndEnterPlaysIt();
-  void theHintMarksKiOokumansCardAndPlaysNothing();
+  void theHintIsYomisChoiceWithEveryWorth();
   void theTableTellsAScreenReaderWhatIsShown();
   void aWholeGameWithoutTheMouse();
 
@@ -158,25 +158,31 @@ void KeyboardPlayTest::theRingMovesOverTheFittingCardsAndEnterPlaysIt() {
   QVERIFY(!table.focusShown());
 }
 
-void KeyboardPlayTest::theHintMarksKiOokumansCardAndPlaysNothing() {
+// H asks 読み: its choice gets the ring, every choice its worth, and
+// nothing is played; the window shows exactly the engine's answer.
+void KeyboardPlayTest::theHintIsYomisChoiceWithEveryWorth() {
   QTemporaryDir dir;
   KeyAnswerer answerer;
   auto window = WindowAtTheUsersMove(dir);
   QVERIFY(window);
   const zunpa::Game& game = window->session().game();
-  const auto expected = zunpa::ui::HintFor(game);
-  QVERIFY(expected);
+  const zunpa::Advice expected =
+      zunpa::Analyse(game, &window->session().memory(), zunpa::Question::Move, zunpa::WindowYomiSettings(),
+                     zunpa::qt::YomiWorker::SeedFor(game));
   const int hand = game.round.HandOf(4).size(), steps = window->stepsRun();
   window->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window.get()));
   QTest::keyClick(KeyTarget(window.get()), Qt::Key_H);
-  QCOMPARE(window->table().hint(), expected);
+  QTRY_VERIFY_WITH_TIMEOUT(window->table().hint().has_value(), 5000);
+  QCOMPARE(window->table().hint(), zunpa::ui::HintOf(expected).best);
+  QCOMPARE(int(window->table().worthTags().size()), expected.count > 1 ? expected.count : 0);
   QCOMPARE(game.round.HandOf(4).size(), hand);
   QCOMPARE(window->stepsRun(), steps);
   QVERIFY(UserToMove(*window));
   // The mark goes with the move it was for.
   MoveByKeys(*window, 0);
   QVERIFY(!window->table().hint());
+  QVERIFY(window->table().worthTags().empty());
 }
 
 void KeyboardPlayTest::theTableTellsAScreenReaderWhatIsShown() {

@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "analysis/yomi.h"
 #include "dialogs/score_chart_widget.h"
 #include "dialogs/score_chart_window.h"
 #include "platform/japanese_font.h"
@@ -94,6 +95,19 @@ void ShootTheLog(MainWindow& window, Shooter& shots, const QString& name) {
   shots.Window(name + "-2x", &window);
   window.resize(before);
   log->trigger();
+}
+
+// The hint comes from 読み's thread a moment after it is asked for.
+void ShowTheHint(MainWindow& window) {
+  window.action("mneHINT")->trigger();
+  for (int waited = 0; waited < 3000 && !window.table().hint(); waited += 10)
+    QTest::qWait(10);
+  window.table().repaint();
+}
+
+int ChoicesNow(const zunpa::Game& game) {
+  std::array<zunpa::Choice, zunpa::Advice::kMost> choices{};
+  return zunpa::ChoicesAt(game, zunpa::Question::Move, choices);
 }
 
 void OpenFromTheMenu(MainWindow& window, const char* item) {
@@ -186,6 +200,10 @@ int main(int argc, char** argv) {
   ShootTheChart(window, shots, "frmGRAPH-start");
   zunpa::testing::PlayUntil(window, [&] { return game.round.RoundNo >= 6 && zunpa::testing::UserToMove(window); });
   ShootTheChart(window, shots, "frmGRAPH-midgame");
+  // 読み's worths on a move with several choices.
+  zunpa::testing::PlayUntil(window, [&] { return zunpa::testing::UserToMove(window) && ChoicesNow(game) >= 3; });
+  ShowTheHint(window);
+  shots.Window("table-yomi-hint", &window);
   zunpa::testing::PlayUntil(window, [&] { return shots.Has("frmRESULT") && !window.session().Busy(); });
   ShootTheChart(window, shots, "frmGRAPH-final");
   if (window.host().scoreTable()) shots.Window("frmHYOU-final", window.host().scoreTable());
@@ -208,8 +226,7 @@ int main(int argc, char** argv) {
   QTest::keyClick(&window.table(), Qt::Key_Right);
   window.table().repaint();
   shots.Window("table-focus-2x", &window);
-  window.action("mneHINT")->trigger();
-  window.table().repaint();
+  ShowTheHint(window);
   shots.Window("table-hint-2x", &window);
   window.resize(layout.width(), layout.height() + window.menuBar()->height());
   QTest::qWait(50);

@@ -1,0 +1,42 @@
+#include "table/yomi_worker.h"
+
+#include <QMetaObject>
+
+#include "rules/random_source.h"
+
+namespace zunpa::qt {
+
+void YomiWorker::Cancel() {
+  ++generation_;
+  cancel_->store(true);
+  if (thread_.joinable()) thread_.join();
+}
+
+std::uint64_t YomiWorker::SeedFor(const Game& g) {
+  return DeriveSeed(g.random.GameNumber().value_or(0),
+                    static_cast<std::uint64_t>(g.round.RoundNo * 4096 + g.flow.movesThisRound));
+}
+
+void YomiWorker::Ask(const Session& session, Question q, Done done) {
+  Cancel();
+  cancel_ = std::make_shared<std::atomic<bool>>(false);
+  finished_ = std::make_shared<std::atomic<bool>>(false);
+  auto input = std::make_shared<Session::AnalysisInput>(session);
+  const std::uint64_t seed = SeedFor(input->game);
+  const unsigned generation = generation_;
+  // The destructor joins the thread, so `this` outlives it; a reply queued
+  // for a worker already gone is dropped by Qt.
+  thread_ = std::thread([=, this, cancel = cancel_, finished = finished_, done = std::move(done)] {
+    const Advice advice = Analyse(input->game, &input->memory, q, WindowYomiSettings(), seed, cancel.get());
+    finished->store(true);
+    if (advice.cancelled) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, advice, done] {
+          if (generation_ == generation) done(advice);
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+}  // namespace zunpa::qt
