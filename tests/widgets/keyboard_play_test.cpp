@@ -166,9 +166,8 @@ void KeyboardPlayTest::theHintIsYomisChoiceWithEveryWorth() {
   auto window = WindowAtTheUsersMove(dir);
   QVERIFY(window);
   const zunpa::Game& game = window->session().game();
-  const zunpa::Advice expected =
-      zunpa::Analyse(game, &window->session().memory(), zunpa::Question::Move, zunpa::WindowYomiSettings(),
-                     zunpa::qt::YomiWorker::SeedFor(game));
+  const zunpa::Advice expected = zunpa::Analyse(game, &window->session().memory(), zunpa::Question::Move,
+                                                zunpa::WindowYomiSettings(), zunpa::qt::YomiWorker::SeedFor(game));
   const int hand = game.round.HandOf(4).size(), steps = window->stepsRun();
   window->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window.get()));
