@@ -2,7 +2,8 @@
 //   start      process start to the window shown, and to ready with the
 //              files loaded (milliseconds)
 //   idle       processor time while the user is to move, and while the
-//              computer pauses before a move (percent of one core)
+//              computer pauses before a move (percent of one core), and
+//              the resident memory then
 //   click      processor time from the user's click to the user's next
 //              move at the fastest speed with sounds off (milliseconds),
 //              and table repaints per computer move
@@ -32,6 +33,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/japanese_font.h"
@@ -56,6 +58,14 @@ double ThreadCpuSeconds() {
   timespec t{};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
   return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// The resident set as the kernel counts it.
+double ResidentMebibytes() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024;
+  return -1;
 }
 
 // Milliseconds since the process was started, from the kernel's record.
@@ -115,7 +125,8 @@ int Idle(const QString& folder) {
   QTest::qWait(100);
   WaitForTheCards(window);
   const double duringPause = window.stepPending() ? CpuPercentOver(1500) : -1;
-  std::printf("idle_user_turn_cpu_percent %.2f idle_computer_pause_cpu_percent %.2f\n", atUsersTurn, duringPause);
+  std::printf("idle_user_turn_cpu_percent %.2f idle_computer_pause_cpu_percent %.2f rss_mib %.1f\n", atUsersTurn,
+              duringPause, ResidentMebibytes());
   return 0;
 }
 
