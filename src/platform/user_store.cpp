@@ -12,6 +12,7 @@ namespace {
 constexpr const char* kSavedNumberKey = "Game/savedNumber";
 constexpr const char* kLogPanelKey = "View/logPanel";
 constexpr const char* kCardMotionKey = "View/cardMotion";
+constexpr const char* kYomiOnQuestionsKey = "View/yomiOnQuestions";
 
 QSettings Store() {
   return QSettings(QSettings::UserScope, "ZunpaS", "ZunpaS");
@@ -56,6 +57,14 @@ bool CardMotionSetting() {
 
 void StoreCardMotionSetting(bool on) {
   Store().setValue(kCardMotionKey, on);
+}
+
+bool YomiOnQuestionsSetting() {
+  return Store().value(kYomiOnQuestionsKey, false).toBool();
+}
+
+void StoreYomiOnQuestionsSetting(bool on) {
+  Store().setValue(kYomiOnQuestionsKey, on);
 }
 
 }  // namespace zunpa::qt

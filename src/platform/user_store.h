@@ -25,5 +25,9 @@ void KeepLogPanelSetting(bool shown);
 // true.
 bool CardMotionSetting();
 void StoreCardMotionSetting(bool on);
+// "View/yomiOnQuestions": whether 読み weighs the questions' answers too.
+// Absent counts as false.
+bool YomiOnQuestionsSetting();
+void StoreYomiOnQuestionsSetting(bool on);
 
 }  // namespace zunpa::qt

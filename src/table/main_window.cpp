@@ -96,6 +96,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent)
   ConnectOptions();
   BuildLog();
   ConnectCardMotion();
+  ConnectYomiOnQuestions();
   SyncMenus();
   SyncChecks();
 

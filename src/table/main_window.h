@@ -67,6 +67,7 @@ class MainWindow : public QMainWindow {
   // panel so the table keeps its size.
   void ShowLog(bool shown);
   void ConnectCardMotion();
+  void ConnectYomiOnQuestions();
   void OnTriggered(const QString& name, void (MainWindow::*handler)());
   void SyncMenus();
   void SyncChecks();

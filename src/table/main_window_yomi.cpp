@@ -4,6 +4,7 @@
 #include <QAction>
 
 #include "dialogs/look_back_dialog.h"
+#include "platform/user_store.h"
 #include "table/main_window.h"
 #include "table/table_widget.h"
 #include "ui_logic/yomi_hint.h"
@@ -34,6 +35,12 @@ void MainWindow::WeighQuestion(std::optional<Question> q) {
   yomi_->Ask(*session_, *q, [this, q](const Advice& advice) {
     table_->ShowAdviceLine(QString::fromStdString(ui::AdviceLine(*q, advice)));
   });
+}
+
+void MainWindow::ConnectYomiOnQuestions() {
+  QAction* item = actions_.value("mneYOMI");
+  item->setChecked(YomiOnQuestionsSetting());
+  connect(item, &QAction::toggled, this, [](bool on) { StoreYomiOnQuestionsSetting(on); });
 }
 
 // For the game so far: right after a round, or at any time.

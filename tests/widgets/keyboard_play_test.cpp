@@ -182,6 +182,11 @@ void KeyboardPlayTest::theHintIsYomisChoiceWithEveryWorth() {
   MoveByKeys(*window, 0);
   QVERIFY(!window->table().hint());
   QVERIFY(window->table().worthTags().empty());
+  // 問いにも読み is kept for the next window, and left off again.
+  window->action("mneYOMI")->trigger();
+  QVERIFY(MainWindow(zunpa::testing::MakeProgramFolder(dir)).action("mneYOMI")->isChecked());
+  window->action("mneYOMI")->trigger();
+  QVERIFY(!MainWindow(zunpa::testing::MakeProgramFolder(dir)).action("mneYOMI")->isChecked());
 }
 
 void KeyboardPlayTest::theTableTellsAScreenReaderWhatIsShown() {
