@@ -69,8 +69,12 @@ void LookBackDialog::Show(const std::vector<Regret>& regrets) {
     row->setText(4, QString::fromStdString(ui::PointsText(r->Difference())));
     row->setTextAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
   }
+  // The situation is the long text: it takes the room the others leave,
+  // wrapping rather than cut short.
+  QHeaderView* header = rows_->header();
+  header->setStretchLastSection(false);
   for (int c = 0; c < rows_->columnCount(); ++c)
-    if (c != 1) rows_->resizeColumnToContents(c);
+    header->setSectionResizeMode(c, c == 1 ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
 }
 
 void RunLookBack(QWidget* mainWindow, const DecisionLog& decisions, const YomiSettings& settings) {
