@@ -63,7 +63,9 @@ void LookBackDialog::Show(const std::vector<Regret>& regrets) {
     const Question q = r->decision->question;
     auto* row = new QTreeWidgetItem(rows_);
     row->setText(0, QString::number(g.round.RoundNo));
-    row->setText(1, QString::fromStdString(ui::SituationText(g, q)));
+    const QString situation = QString::fromStdString(ui::SituationText(g, q));
+    row->setText(1, situation);
+    row->setToolTip(1, situation);  // a long hand is cut short in its column
     row->setText(2, QString::fromStdString(ui::ChoiceWords(q, r->chosen.choice)));
     row->setText(3, QString::fromStdString(ui::ChoiceWords(q, r->preferred.choice)));
     row->setText(4, QString::fromStdString(ui::PointsText(r->Difference())));
