@@ -17,11 +17,10 @@ constexpr int kMovesPerPlayout = 600;
 }  // namespace
 
 Answer PlayoutHost::ShowMessage(const Message& m) {
-  if (m.buttons != Buttons::YesNo) return Answer::Ok;
   const std::string_view text = m.text;
   const bool calling = text == "ズンパできます。しますか？" || text == "ズンパ返しできます。しますか？";
   if (calling && choice.kind == Choice::Kind::Pass) return Answer::No;
-  return Answer::Yes;
+  return SilentHost::ShowMessage(m);
 }
 
 bool DealUnseen(const SeatKnowledge& k, RandomSource& random, UnseenDeal& deal) {

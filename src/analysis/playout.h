@@ -7,30 +7,18 @@
 #include "analysis/seat_knowledge.h"
 #include "analysis/yomi.h"
 #include "rules/game.h"
-#include "rules/host.h"
 #include "rules/random_source.h"
+#include "rules/silent_host.h"
 
 namespace zunpa {
 
 // Answers the questions the user's seat meets while its own choice is made:
 // the one being weighed as the choice says, any other as the user's policy
 // would.
-class PlayoutHost : public Host {
+class PlayoutHost : public SilentHost {
  public:
   Choice choice;
   Answer ShowMessage(const Message& m) override;
-  void Pause(double) override {}
-  void ProcessEvents() override {}
-  void PlaySound(const std::string&) override {}
-  void Announce(const Announcement&) override {}
-  void DisplayChanged() override {}
-  void ShowScoreSheet() override {}
-  bool SelectPlayers(SeatSetup&) override { return true; }
-  SuitChoice ChooseSuit(const SuitChoice& suggestion) override { return suggestion; }
-  void ShowRoundResult(const RoundResult&) override {}
-  void ShowFinalResult(const FinalResult&) override {}
-  std::optional<std::string> EnterName(const std::string&, const std::string& preset) override { return preset; }
-  void ShowHighScores(HighScoreBoard&) override {}
 };
 
 // The unseen cards of one sample: the other hands and the stock, top last.
