@@ -6,15 +6,16 @@
 
 #include <cstdint>
 
-#include "rules/host.h"
 #include "rules/random_source.h"
+#include "rules/silent_host.h"
 #include "session/session.h"
 
 namespace zunpa::sim {
 
 class GameRecorder;
 
-class RandomUser : public Host {
+// Nothing is shown, played or waited for, as at a silent table.
+class RandomUser : public SilentHost {
  public:
   RandomUser(std::uint64_t seed, GameRecorder& recorder) : random_(seed), recorder_(recorder) {}
   void SitAt(Session& session) { session_ = &session; }
@@ -24,18 +25,9 @@ class RandomUser : public Host {
   void Act();
 
   Answer ShowMessage(const Message& m) override;
-  void Pause(double) override {}
-  void ProcessEvents() override {}
-  void PlaySound(const std::string&) override {}
-  void Announce(const Announcement&) override {}
-  void DisplayChanged() override {}
-  void ShowScoreSheet() override {}
   bool SelectPlayers(SeatSetup& setup) override;
   SuitChoice ChooseSuit(const SuitChoice& suggestion) override;
-  void ShowRoundResult(const RoundResult&) override {}
-  void ShowFinalResult(const FinalResult&) override {}
   std::optional<std::string> EnterName(const std::string& message, const std::string& preset) override;
-  void ShowHighScores(HighScoreBoard&) override {}
 
  private:
   int PlayableCard();

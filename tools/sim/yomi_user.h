@@ -8,14 +8,15 @@
 #include <cstdint>
 
 #include "analysis/yomi.h"
-#include "rules/host.h"
+#include "rules/silent_host.h"
 #include "session/session.h"
 
 namespace zunpa::sim {
 
 class GameRecorder;
 
-class YomiUser : public Host {
+// Nothing is shown, played or waited for, as at a silent table.
+class YomiUser : public SilentHost {
  public:
   YomiUser(std::uint64_t seed, const YomiSettings& settings, GameRecorder& recorder);
   void SitAt(Session& session) { session_ = &session; }
@@ -25,18 +26,9 @@ class YomiUser : public Host {
   void Act();
 
   Answer ShowMessage(const Message& m) override;
-  void Pause(double) override {}
-  void ProcessEvents() override {}
-  void PlaySound(const std::string&) override {}
-  void Announce(const Announcement&) override {}
-  void DisplayChanged() override {}
-  void ShowScoreSheet() override {}
   bool SelectPlayers(SeatSetup& setup) override;
   SuitChoice ChooseSuit(const SuitChoice& suggestion) override;
-  void ShowRoundResult(const RoundResult&) override {}
-  void ShowFinalResult(const FinalResult&) override {}
   std::optional<std::string> EnterName(const std::string& message, const std::string& preset) override;
-  void ShowHighScores(HighScoreBoard&) override {}
 
  private:
   Choice Decide(Question q);
