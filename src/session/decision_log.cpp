@@ -5,12 +5,14 @@
 namespace zunpa {
 
 void DecisionLog::Add(const Game& g, const TableMemory& m, Question q, const Choice& c) {
+  if (!keeping_) return;
   auto d = std::make_shared<UserDecision>(g, m, q);
   d->chosen = c;
   decisions_.push_back(std::move(d));
 }
 
 void DecisionLog::OnMove(const Game& g, const TableMemory& m, const Choice& c) {
+  if (!keeping_) return;
   std::array<Choice, Advice::kMost> open{};
   const int n = ChoicesAt(g, Question::Move, open);
   for (int k = 0; k < n; ++k)

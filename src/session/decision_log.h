@@ -22,6 +22,8 @@ struct UserDecision {
 
 class DecisionLog {
  public:
+  // A table nobody will look back on (the simulator's) keeps no copies.
+  void SetKeeping(bool keeping) { keeping_ = keeping; }
   void Clear() {
     decisions_.clear();
     pendingTwo_ = false;
@@ -41,6 +43,7 @@ class DecisionLog {
   // The draw-two question said yes with several 2s: the 2 is named when one
   // of them is taken.
   bool pendingTwo_ = false;
+  bool keeping_ = true;
 };
 
 }  // namespace zunpa

@@ -38,6 +38,7 @@ class Session {
   const TableMemory& memory() const { return memory_; }
   // The user's decisions since 新規 or つづき, for ふりかえり.
   const DecisionLog& decisions() const { return decisions_; }
+  void KeepDecisions(bool keep) { decisions_.SetKeeping(keep); }
   void Follow(PlayObserver* other);
   // 読み's advice on `q` as the table stands: a copy of what it needs,
   // safe to hand to another thread.

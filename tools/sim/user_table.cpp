@@ -26,6 +26,7 @@ void PlayGameWith(User& user, const SimOptions& options, long index, GameRecorde
   Game& game = session.game();
   session.Follow(&recorder);
   user.SitAt(session);
+  session.KeepDecisions(decisions != nullptr);
   game.watching = false;
   game.flow.maxMovesPerRound = options.maxMoves;
   game.roles = options.roles;
