@@ -1,5 +1,6 @@
-// 読み's speed in the window, on one core: the hint at each of the user's
-// decisions with two choices or more, and a ふりかえり of each whole game.
+// 読み's speed in the window, on one core, in the thread's processor time:
+// the hint at each of the user's decisions with two choices or more, and a
+// ふりかえり of each whole game.
 // The decisions are those of games 読み itself plays in seat 4 against
 // ｱｶﾞﾘｰﾀ, ﾄﾘｯｸ･ｳﾒ and ｷ･ｵｰｸﾏﾝ.
 // Usage: zunpa-yomi-bench [games]
@@ -61,8 +62,8 @@ int main(int argc, char** argv) {
   std::sort(hints.begin(), hints.end());
   std::sort(lookBacks.begin(), lookBacks.end());
   std::printf(
-      "hint_cpu_ms median %.2f p99 %.2f max %.2f over %zu decisions; look_back_cpu_s median %.2f max %.2f over %ld "
-      "games\n",
+      "processor time of this thread (CLOCK_THREAD_CPUTIME_ID), not wall time: hint_cpu_ms median %.2f p99 %.2f "
+      "max %.2f over %zu decisions; look_back_cpu_s median %.2f max %.2f over %ld games\n",
       At(hints, 0.5), At(hints, 0.99), hints.back(), hints.size(), At(lookBacks, 0.5) / 1e3, lookBacks.back() / 1e3,
       games);
   return 0;

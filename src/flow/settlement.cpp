@@ -134,10 +134,6 @@ void ShowStandings(Game& g) {
 
 }  // namespace
 
-bool IsRoundWinner(const RoundState& r, int seat) {
-  return r.ZunpaKind == 0 ? seat == r.OutSeat : IsCaller(r, seat);
-}
-
 void PassPendingPenalty(Game& g) {
   RoundState& r = g.round;
   r.DrawPenalty = RaisePenalty(r.DrawPenalty);

@@ -19,6 +19,5 @@ std::array<HandScore, kSeats> ScoreRound(Game& g);
 RoundResult RoundResultOf(const Game& g, const std::array<HandScore, kSeats>& hands);
 void UpdateTotals(Game& g);
 int NextStarterAfterRound(const RoundState& r);
-bool IsRoundWinner(const RoundState& r, int seat);
 
 }  // namespace zunpa

@@ -27,12 +27,10 @@ class YomiWorker : public QObject {
   void Ask(const Session& session, Question q, Done done);
   // Ends the thinking under way; its advice never arrives.
   void Cancel();
-  bool Thinking() const { return thread_.joinable() && !finished_->load(); }
 
  private:
   std::thread thread_;
   std::shared_ptr<std::atomic<bool>> cancel_ = std::make_shared<std::atomic<bool>>(false);
-  std::shared_ptr<std::atomic<bool>> finished_ = std::make_shared<std::atomic<bool>>(true);
   unsigned generation_ = 0;
 };
 

@@ -60,10 +60,6 @@ bool ParseNumber(const std::string& text, Int& out, Int low, Int high) {
 
 }  // namespace
 
-std::string_view AliasOf(Character c) {
-  return kAliases[static_cast<int>(c)];
-}
-
 std::optional<Character> CharacterByNameOrAlias(const std::string& text) {
   if (const auto c = CharacterNamed(text)) return c;
   const std::string lower = Lower(text);

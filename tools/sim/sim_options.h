@@ -45,7 +45,6 @@ std::variant<SimOptions, std::string> ParseArguments(const std::vector<std::stri
 std::string HelpText();
 // A character by its name or its ASCII alias (case does not matter).
 std::optional<Character> CharacterByNameOrAlias(const std::string& text);
-std::string_view AliasOf(Character c);
 // What the report calls each seat: its character, or the random user.
 std::array<std::string, 4> SeatLabels(const SimOptions& options);
 
