@@ -58,6 +58,12 @@ PlayoutTable::PlayoutTable(const YomiSettings& settings) : settings_(settings), 
   table_.flow.checkInvariants = false;
 }
 
+PlayoutTable& PlayoutTable::OfThisThread(const YomiSettings& settings) {
+  thread_local PlayoutTable table(settings);
+  table.settings_ = settings;
+  return table;
+}
+
 void PlayoutTable::CopyRuleState(const Game& real, const UnseenDeal& deal) {
   table_.roles = real.roles;
   table_.options = real.options;

@@ -2,7 +2,7 @@
 // One table for playouts: a copy of the game's rule state with the unseen
 // cards dealt anew, a choice of the user's seat made on it, and the round
 // played on to its end by the characters, seat 4 included. Nothing here
-// allocates once the table is made.
+// allocates once the table is made, and each thread makes one table only.
 
 #include "analysis/seat_knowledge.h"
 #include "analysis/yomi.h"
@@ -36,6 +36,9 @@ bool DealUnseen(const SeatKnowledge& k, RandomSource& random, UnseenDeal& deal);
 class PlayoutTable {
  public:
   explicit PlayoutTable(const YomiSettings& settings);
+  // This thread's table, made on its first call (a Game's default seat
+  // names are strings) and kept for every analysis after it.
+  static PlayoutTable& OfThisThread(const YomiSettings& settings);
   // The worth of `choice` at question `q` of `real`, with the unseen cards
   // as `deal` has them and the playout's own randomness from `seed`.
   double Worth(const Game& real, const UnseenDeal& deal, Question q, const Choice& choice, std::uint64_t seed);

@@ -79,7 +79,7 @@ Advice Analyse(const Game& g, const TableMemory* memory, Question q, const YomiS
   if (advice.count == 1) return advice;
 
   const SeatKnowledge knowledge = KnowledgeOfUser(g, memory, settings.readCharacters);
-  PlayoutTable table(settings);
+  PlayoutTable& table = PlayoutTable::OfThisThread(settings);
   RandomSource dealing(DeriveSeed(seed, 0x6465616c));
   UnseenDeal deal;
   std::array<double, Advice::kMost> sum{};

@@ -8,6 +8,9 @@
 namespace zunpa {
 namespace {
 
+const Message kZunpaQuestion{"ズンパできます。しますか？", std::string(kProgramTitle), Buttons::YesNo};
+const Message kCounterQuestion{"ズンパ返しできます。しますか？", std::string(kProgramTitle), Buttons::YesNo};
+
 bool EveryHandHoldsCards(const RoundState& r) {
   for (const Hand& h : r.hands)
     if (h.empty()) return false;
@@ -16,7 +19,7 @@ bool EveryHandHoldsCards(const RoundState& r) {
 
 bool UserTakesZunpa(Game& g) {
   PlaySoundFile(g, "agari.wav");
-  return Ask(g, "ズンパできます。しますか？", Buttons::YesNo) == Answer::Yes;
+  return Ask(g, kZunpaQuestion) == Answer::Yes;
 }
 
 void ReportCall(Game& g, const std::array<int, 3>& callers, bool passed) {
@@ -90,7 +93,7 @@ void AnnounceCalls(Game& g, int n, bool humanPlayed) {
 // Step 8: the seat that played the card strikes back.
 void CounterCall(Game& g, int n, bool humanPlayed) {
   RoundState& r = g.round;
-  if (humanPlayed && Ask(g, "ズンパ返しできます。しますか？", Buttons::YesNo) != Answer::Yes) {
+  if (humanPlayed && Ask(g, kCounterQuestion) != Answer::Yes) {
     r.Countered = false;
     return;
   }

@@ -15,6 +15,10 @@ Answer Ask(Game& g, std::string text, Buttons buttons, std::string_view title, I
   return g.host->ShowMessage({std::move(text), std::string(title), buttons, icon});
 }
 
+Answer Ask(Game& g, const Message& question) {
+  return g.host->ShowMessage(question);
+}
+
 namespace {
 
 struct Callout {
@@ -53,11 +57,6 @@ std::string_view VoiceSuffixOfSeat(const Game& g, int seat) {
 }
 
 }  // namespace
-
-std::string_view AnnouncementText(int code) {
-  const Callout* c = CalloutOf(code);
-  return c ? c->text : std::string_view{};
-}
 
 int SpeakerOf(const Game& g, int code) {
   switch (code) {

@@ -13,6 +13,9 @@ namespace zunpa {
 void Inform(Game& g, std::string_view text, std::string_view title = kProgramTitle, Icon icon = Icon::None);
 // A question; always asked.
 Answer Ask(Game& g, std::string text, Buttons buttons, std::string_view title = kProgramTitle, Icon icon = Icon::None);
+// The same with a question made once: 読み's playouts ask the fixed ones
+// by the thousand.
+Answer Ask(Game& g, const Message& question);
 
 // Call-out codes 500..515.
 enum AnnouncementCode {
@@ -31,7 +34,6 @@ enum AnnouncementCode {
   kSayHit = 515,
 };
 
-std::string_view AnnouncementText(int code);
 // The seat that speaks a call-out, from the round state.
 int SpeakerOf(const Game& g, int code);
 // Spoken in the speaker's voice when voices are on and every sound file is

@@ -1,5 +1,7 @@
-// Headless play allocates nothing while it runs: every allocation of the
-// program is counted here, and a whole game must leave the count unchanged.
+// Headless play allocates nothing while it runs, nor does 読み while it
+// weighs a choice: every allocation of the program is counted here, the
+// libraries' too, and a whole game or an analysis must leave the count
+// unchanged.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +14,9 @@
 #include "flow/turn_cycle.h"
 #include "game_recorder.h"
 #include "rules/game.h"
+#include "rules/notices.h"
 #include "rules/silent_host.h"
+#include "user_table.h"
 
 namespace {
 
@@ -64,12 +68,43 @@ TEST(Allocations, AWholeHeadlessGameAllocatesNothing) {
   }
 }
 
-// The counter itself sees what the game would allocate.
-TEST(Allocations, TheCounterSeesAnAllocation) {
+// 読み's questions from a game it played, a card to choose and a Zunpa to
+// call or pass: weighing either, at the window's deals, allocates nothing.
+TEST(Allocations, AnalysingACardChoiceAndAZunpaAllocatesNothing) {
+  sim::SimOptions options;
+  options.yomiUser = true;
+  options.yomiSamples = 16;  // the game only supplies the questions
+  const YomiSettings settings = WindowYomiSettings();
+  std::array<Choice, Advice::kMost> choices{};
+  bool move = false, zunpa = false;
+  for (long game = 0; game < 40 && !(move && zunpa); ++game) {
+    sim::GameRecorder recorder;
+    sim::DecisionList decisions;
+    sim::PlayGameWithYomi(options, game, recorder, nullptr, &decisions);
+    for (const auto& d : decisions) {
+      bool& seen = d->question == Question::Move ? move : zunpa;
+      if ((d->question != Question::Move && d->question != Question::Zunpa) || seen ||
+          ChoicesAt(d->game, d->question, choices) < 2)
+        continue;
+      const long before = allocations.load();
+      const Advice advice = Analyse(d->game, &d->memory, d->question, settings, 7);
+      EXPECT_EQ(allocations.load() - before, 0) << "question " << int(d->question) << " of game " << game;
+      EXPECT_EQ(advice.samples, settings.samples);
+      seen = true;
+    }
+  }
+  EXPECT_TRUE(move && zunpa);
+}
+
+// The counter itself sees what a library allocates.
+TEST(Allocations, TheCounterSeesAnAllocationInALibrary) {
+  SilentHost host;
+  Game game{host};
+  game.files.AppDir = "/a/program/folder/long/enough/to/leave/the/string";
   const long before = allocations.load();
-  int* volatile kept = new int(7);
-  EXPECT_EQ(allocations.load() - before, 1);
-  delete kept;
+  const std::string path = ProgramFile(game, "card.wav");
+  EXPECT_GE(allocations.load() - before, 1);
+  EXPECT_EQ(path.size(), game.files.AppDir.size() + 9);
 }
 
 }  // namespace
