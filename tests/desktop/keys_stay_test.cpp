@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -23,6 +22,7 @@
 #include "ui_logic/key_focus.h"
 #include "widgets/program_folder.h"
 #include "widgets/table_player.h"
+#include "widgets/test_sandbox.h"
 
 using zunpa::qt::MainWindow;
 
@@ -139,7 +139,7 @@ zunpa::ui::FocusStop Target(const zunpa::Game& game) {
 class KeysStayTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void initTestCase() { QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty()); }
   void theTableHasTheKeysAfterEveryWindowTheGameOpens();
 };
 

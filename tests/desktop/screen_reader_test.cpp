@@ -10,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +19,7 @@
 #include "widgets/modal_answerer.h"
 #include "widgets/program_folder.h"
 #include "widgets/table_player.h"
+#include "widgets/test_sandbox.h"
 
 using zunpa::qt::MainWindow;
 
@@ -79,7 +79,7 @@ class ScreenReaderTest : public QObject {
   Q_OBJECT
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty());
     QApplication::setApplicationName("ZunpaS");
     qInstallMessageHandler(KeepWarnings);
   }

@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QElapsedTimer>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -18,6 +17,7 @@
 #include "widgets/modal_answerer.h"
 #include "widgets/program_folder.h"
 #include "widgets/table_player.h"
+#include "widgets/test_sandbox.h"
 
 using zunpa::qt::MainWindow;
 using zunpa::qt::SoundPlayer;
@@ -53,7 +53,7 @@ class BalloonCounter : public QObject {
 class SoundServerTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void initTestCase() { QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty()); }
   void theCardSoundIsHeardEveryTimeAndNeverWaitsLong();
   void aServerThatGoesEndsTheWaitAndOneThatComesBackIsHeard();
   void theCallOutsAreBalloonsWhileTheServerIsAway();

@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +28,7 @@
 #include "widgets/modal_answerer.h"
 #include "widgets/program_folder.h"
 #include "widgets/table_player.h"
+#include "widgets/test_sandbox.h"
 
 using zunpa::Game;
 using zunpa::kCardsInPack;
@@ -137,16 +137,10 @@ class CardMotionTest : public QObject {
   void theMenuItemTurnsTheMotionOffAndIsKept();
   void aHandOfTwentyShowsEveryCardAndTakesItsClick();
   void cardsHaveLandedBeforeABalloonOrTheUsersMove();
-
- private:
-  QTemporaryDir store_;
 };
 
-// The store of this run only, whatever other tests keep in theirs.
 void CardMotionTest::initTestCase() {
-  QStandardPaths::setTestModeEnabled(true);
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store_.path());
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store_.path());
+  QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty());
 }
 
 void CardMotionTest::aDrawnAndAPlayedCardSlideToTheRulesPlaces() {

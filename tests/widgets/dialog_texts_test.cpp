@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -25,6 +24,7 @@
 #include "dialogs/suit_choice_dialog.h"
 #include "platform/japanese_font.h"
 #include "platform/window_system.h"
+#include "widgets/test_sandbox.h"
 #include "widgets/text_fit.h"
 
 using namespace zunpa;
@@ -68,7 +68,7 @@ class DialogTextsTest : public QObject {
   Q_OBJECT
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty());
     UseJapaneseFont(*qobject_cast<QApplication*>(QCoreApplication::instance()));
   }
   void everyTextFits_data();

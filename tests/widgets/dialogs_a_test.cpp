@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -31,6 +30,7 @@
 #include "rules/characters.h"
 #include "ui_logic/character_sheet.h"
 #include "ui_logic/utf8_text.h"
+#include "widgets/test_sandbox.h"
 
 using namespace zunpa;
 using namespace zunpa::qt;
@@ -143,7 +143,7 @@ class DialogsATest : public QObject {
 };
 
 void DialogsATest::initTestCase() {
-  QStandardPaths::setTestModeEnabled(true);
+  QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty());
   UseJapaneseFont(*qobject_cast<QApplication*>(QCoreApplication::instance()));
 }
 

@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -31,6 +30,7 @@
 #include "platform/japanese_font.h"
 #include "platform/message_box.h"
 #include "rules/silent_host.h"
+#include "widgets/test_sandbox.h"
 #include "widgets/text_fit.h"
 
 using namespace zunpa;
@@ -157,7 +157,7 @@ class DialogsBTest : public QObject {
 };
 
 void DialogsBTest::initTestCase() {
-  QStandardPaths::setTestModeEnabled(true);
+  QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty());
   UseJapaneseFont(*qobject_cast<QApplication*>(QCoreApplication::instance()));
 }
 

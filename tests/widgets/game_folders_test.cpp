@@ -12,6 +12,7 @@
 
 #include "table/main_window.h"
 #include "widgets/program_folder.h"
+#include "widgets/test_sandbox.h"
 
 using zunpa::qt::DataFolderFor;
 using zunpa::qt::FolderTakesWrites;
@@ -31,7 +32,7 @@ class GameFoldersTest : public QObject {
   Q_OBJECT
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty());
     QCoreApplication::setApplicationName("ZunpaS");  // as the game calls itself
   }
   void theRuleAsksTheProgramFolderOnly();

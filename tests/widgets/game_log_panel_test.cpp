@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -26,6 +25,7 @@
 #include "widgets/modal_answerer.h"
 #include "widgets/program_folder.h"
 #include "widgets/table_player.h"
+#include "widgets/test_sandbox.h"
 
 using zunpa::qt::MainWindow;
 using zunpa::testing::PlayUntil;
@@ -56,19 +56,10 @@ QColor SeatColour(const zunpa::Game& game, int seat) {
 class GameLogPanelTest : public QObject {
   Q_OBJECT
  private slots:
-  // A store of this test's own: the other window tests, running beside
-  // it, must find the panel as a fresh user would.
-  void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(store_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store_.path());
-  }
+  void initTestCase() { QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty()); }
   void init() { ForgetLogPanel(); }
   void aRoundLeavesItsLinesColouredScrolledAndCopyable();
   void theMenuItemAndTheCloseButtonAgreeAndAreKept();
-
- private:
-  QTemporaryDir store_;
 };
 
 void GameLogPanelTest::aRoundLeavesItsLinesColouredScrolledAndCopyable() {
@@ -147,7 +138,7 @@ void GameLogPanelTest::theMenuItemAndTheCloseButtonAgreeAndAreKept() {
     QVERIFY(panel.isVisible());
     QVERIFY(item->isChecked());
     QCOMPARE(StoredLogPanel().toBool(), true);
-    QVERIFY(QFile::exists(QDir(store_.path()).filePath("ZunpaS/ZunpaS.conf")));
+    QVERIFY(QFile::exists(QDir(zunpa::testing::EnterTestSandbox()).filePath("ZunpaS/ZunpaS.conf")));
     QVERIFY(window.width() > narrow);
     QVERIFY(window.table().width() > 0);
 

@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -22,6 +21,7 @@
 #include "widgets/modal_answerer.h"
 #include "widgets/program_folder.h"
 #include "widgets/table_player.h"
+#include "widgets/test_sandbox.h"
 
 using zunpa::qt::MainWindow;
 
@@ -80,17 +80,10 @@ QString Title(std::uint64_t number) {
 class GameNumberTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    // A store of this run's own: the saved number is written here.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store_.path());
-  }
+  void initTestCase() { QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty()); }
   void theItemAsksForANumberAndABadOneIsToldWithNothingLost();
   void cancellingTheNumberLeavesTheGameAndPlainNewNumbersToo();
   void aContinuedGameKeepsItsNumberAndItsDeals();
-
- private:
-  QTemporaryDir store_;
 };
 
 void GameNumberTest::theItemAsksForANumberAndABadOneIsToldWithNothingLost() {

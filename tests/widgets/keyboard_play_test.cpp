@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -22,6 +21,7 @@
 #include "ui_logic/card_name.h"
 #include "widgets/program_folder.h"
 #include "widgets/table_player.h"
+#include "widgets/test_sandbox.h"
 
 using zunpa::qt::MainWindow;
 using zunpa::qt::TableWidget;
@@ -86,7 +86,7 @@ QStringList ChildNames(QAccessibleInterface* table) {
 class KeyboardPlayTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void initTestCase() { QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty()); }
   void questionsAreAnsweredWithYNEnterAndEsc();
   void theRingMovesOverTheFittingCardsAndEnterPlaysIt();
   void theHintIsYomisChoiceWithEveryWorth();

@@ -14,7 +14,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -26,6 +25,7 @@
 #include "widgets/modal_answerer.h"
 #include "widgets/program_folder.h"
 #include "widgets/table_player.h"
+#include "widgets/test_sandbox.h"
 
 using zunpa::qt::MainWindow;
 
@@ -55,7 +55,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 class MainWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void initTestCase() { QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty()); }
   void everyMenuItemIsBuiltWithItsCaptionShortcutAndMark();
   void aFreshFolderStartsWithDefaultsAndNothingToContinue();
   void aSavedGameAndSettingsAreTakenUpAtStartUp();

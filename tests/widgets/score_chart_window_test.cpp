@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +19,7 @@
 #include "widgets/modal_answerer.h"
 #include "widgets/program_folder.h"
 #include "widgets/table_player.h"
+#include "widgets/test_sandbox.h"
 
 using zunpa::qt::MainWindow;
 using zunpa::testing::PlayUntil;
@@ -61,7 +61,7 @@ QImage Render(QWidget& widget, qreal ratio) {
 class ScoreChartWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void initTestCase() { QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty()); }
   void theChartOpensFromTheMenuAndFollowsEveryRound();
   void theWholeGameComesUpBesideTheFinalStandings();
   void aContinuedGameShowsItsRoundsSoFar();

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,6 +15,7 @@
 #include "widgets/modal_answerer.h"
 #include "widgets/program_folder.h"
 #include "widgets/table_player.h"
+#include "widgets/test_sandbox.h"
 
 using zunpa::qt::MainWindow;
 using zunpa::testing::PlayUntil;
@@ -43,7 +43,7 @@ QByteArray Contents(const QString& path) {
 class WholeGameTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void initTestCase() { QVERIFY(!zunpa::testing::EnterTestSandbox().isEmpty()); }
   void aWholeGameAtTheFastestSpeed();
   void aGameSavedInRoundFiveContinuesInANewWindow();
 };
