@@ -16,8 +16,10 @@ namespace zunpa::qt {
 namespace {
 
 // The device starts a little late and the drain reports a little late; a
-// play is given this much more than its own length.
-constexpr double kGraceSeconds = 0.3;
+// play is given this much more than its own length. By then the server has
+// taken the whole sound into the device, whatever its latency, so ending
+// the stream cuts nothing a device would play.
+constexpr double kMarginSeconds = 0.1;
 // A header may claim hours; no wait runs longer than this.
 constexpr double kLongestWaitSeconds = 600;
 // Sound files are small; a bigger one is no sound of the game's.
@@ -82,14 +84,17 @@ bool SoundPlayer::PlayAndWait(const QString& path) {
   });
   QTimer limit;
   limit.setSingleShot(true);
+  limit.setTimerType(Qt::PreciseTimer);  // a coarse one may run 5 % over
   connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-  const double seconds = std::min(loaded->sound.Seconds() + kGraceSeconds, kLongestWaitSeconds);
+  const double seconds = std::min(loaded->sound.Seconds() + kMarginSeconds, kLongestWaitSeconds);
   limit.start(int(std::ceil(seconds * 1000)));
   loop.exec(QEventLoop::ExcludeUserInputEvents);
-  // A device that reports the end late (a wireless one) still plays the
-  // rest; the game goes on meanwhile.
-  if (failed) output_->Stop(*play);
-  return !failed;
+  // A server that reports the end late (one far ahead of its device, a
+  // null sink nobody hears) keeps no stream past its sound: back to back,
+  // they would pile up behind the game.
+  const bool heard = !failed;
+  output_->Stop(*play);
+  return heard;
 }
 
 }  // namespace zunpa::qt

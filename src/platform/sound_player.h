@@ -28,7 +28,7 @@ class SoundPlayer : public QObject {
   // False while no audio output can be heard.
   bool HasOutput() const;
   // Plays the file and returns when it has ended, failed, or run for its
-  // length plus a short grace (it then plays on); user input waits
+  // length plus a small margin (its stream then ends); user input waits
   // meanwhile. False when it could not be heard: at once without an
   // output or for a file that is no playable WAV, and as soon as the
   // output goes away.

@@ -67,6 +67,11 @@ bool PrivateSoundServer::Listen() {
   return recorder_.waitForStarted(5000) && recorder_.waitForReadyRead(5000);
 }
 
+void PrivateSoundServer::StopListening() {
+  recorder_.kill();
+  recorder_.waitForFinished(5000);
+}
+
 bool PrivateSoundServer::Pactl(const QStringList& arguments) {
   QProcess pactl;
   pactl.setProcessEnvironment(Environment());
@@ -91,15 +96,37 @@ QByteArray PrivateSoundServer::TakeRecording() {
 bool PrivateSoundServer::WatchPlays() {
   watcher_.kill();
   watcher_.waitForFinished(5000);
-  plays_ = 0;
+  plays_ = ended_ = 0;
   watcher_.start("pactl", {"subscribe"});
-  return watcher_.waitForStarted(5000);
+  if (!watcher_.waitForStarted(5000)) return false;
+  // Watching once it has seen a change of the server's own making: a play
+  // started before then would go uncounted.
+  for (QDeadlineTimer deadline(5000); !deadline.hasExpired();) {
+    Pactl({"set-sink-mute", "null", "0"});
+    if (watcher_.waitForReadyRead(200)) {
+      watcher_.readAll();
+      return true;
+    }
+  }
+  return false;
+}
+
+void PrivateSoundServer::ReadEvents() {
+  while (watcher_.canReadLine()) {
+    const QByteArray line = watcher_.readLine();
+    if (line.contains("'new' on sink-input")) ++plays_;
+    if (line.contains("'remove' on sink-input")) ++ended_;
+  }
 }
 
 int PrivateSoundServer::PlaysStarted() {
-  while (watcher_.canReadLine())
-    if (watcher_.readLine().contains("'new' on sink-input")) ++plays_;
+  ReadEvents();
   return plays_;
+}
+
+int PrivateSoundServer::PlaysEnded() {
+  ReadEvents();
+  return ended_;
 }
 
 int PrivateSoundServer::CountSounds(const QByteArray& samples, int gapMs) {
