@@ -50,9 +50,12 @@ if has x11; then
   unset WAYLAND_DISPLAY
 fi
 if has openbox; then
-  openbox --sm-disable >"$runtime/openbox.log" 2>&1 &
+  # Openbox names itself on the root window before it manages windows, and
+  # a window mapped in between is never shown; its start-up command runs
+  # once it manages them.
+  openbox --sm-disable --startup "touch $runtime/openbox-running" >"$runtime/openbox.log" 2>&1 &
   children="$children $!"
-  wait_for 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' openbox
+  wait_for '[ -e "$runtime/openbox-running" ]' openbox
 fi
 if has a11y; then
   /usr/libexec/at-spi-bus-launcher --launch-immediately >"$runtime/a11y.log" 2>&1 &
