@@ -50,17 +50,28 @@ TEST_P(CrashConsistencyTest, AKilledWriteLeavesTheOldOrTheNewFile) {
   std::mt19937 rng(std::hash<std::string>{}(writer.file));
   int seen[2] = {0, 0}, leftovers = 0;
   for (int kill = 0; kill < 200; ++kill) {
+    // The child tells each write it finished: the kill then falls after
+    // one or two of them, however slowly a loaded machine runs it.
+    int done[2];
+    ASSERT_EQ(pipe(done), 0);
     const pid_t pid = fork();
     if (pid == 0) {
+      close(done[0]);
       for (int v = 0;; v ^= 1) {
         writer.setVersion(game, v);
         writer.write(game);
+        if (write(done[1], "w", 1) != 1) _exit(1);
       }
     }
     ASSERT_GT(pid, 0);
-    usleep(std::uniform_int_distribution<useconds_t>(0, 4000)(rng));
+    close(done[1]);
+    char mark = 0;
+    for (int writes = std::uniform_int_distribution<int>(1, 2)(rng); writes > 0; --writes)
+      ASSERT_EQ(read(done[0], &mark, 1), 1);
+    usleep(std::uniform_int_distribution<useconds_t>(0, 1000)(rng));
     ::kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
+    close(done[0]);
 
     const std::string now = Get(writer.file);
     ASSERT_TRUE(now == versions[0] || now == versions[1]) << "damaged after kill " << kill;
