@@ -8,8 +8,8 @@
 namespace zunpa {
 namespace {
 
-const Message kZunpaQuestion{"ズンパできます。しますか？", std::string(kProgramTitle), Buttons::YesNo};
-const Message kCounterQuestion{"ズンパ返しできます。しますか？", std::string(kProgramTitle), Buttons::YesNo};
+const Message kZunpaQuestion{.text = "ズンパできます。しますか？", .buttons = Buttons::YesNo};
+const Message kCounterQuestion{.text = "ズンパ返しできます。しますか？", .buttons = Buttons::YesNo};
 
 bool EveryHandHoldsCards(const RoundState& r) {
   for (const Hand& h : r.hands)
