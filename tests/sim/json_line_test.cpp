@@ -16,7 +16,7 @@ namespace {
 
 TEST(JsonLine, NumbersKeepTheirSignAndEveryDigit) {
   std::string log;
-  JsonLine(log, "n").Int("zero", 0).Int("points", -12345).Int("min", LONG_MIN).Int("max", LONG_MAX).End();
+  JsonLine(log, "n").Int("zero", 0).Int("points", -12345).Int("min", LLONG_MIN).Int("max", LLONG_MAX).End();
   EXPECT_EQ(log,
             "{\"ev\":\"n\",\"zero\":0,\"points\":-12345,\"min\":-9223372036854775808,\"max\":9223372036854775807}\n");
 
@@ -54,12 +54,12 @@ TEST(JsonLine, LongLinesComeOutWhole) {
   // A line is staged on the stack: wherever its fields meet the end of that
   // room, and however long a name, the line comes out as one piece. The
   // expected text is built the slow way, a piece at a time.
-  std::vector<long> codes;
-  for (long c = 101; c <= 250; ++c)
+  std::vector<long long> codes;
+  for (long long c = 101; c <= 250; ++c)
     codes.push_back(c % 3 ? c : -c);
-  codes.push_back(LONG_MIN);
+  codes.push_back(LLONG_MIN);
   std::string items;
-  for (long c : codes)
+  for (long long c : codes)
     items += (items.empty() ? "" : ",") + std::to_string(c);
 
   for (std::size_t length = 0; length < 1200; ++length) {

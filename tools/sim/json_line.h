@@ -41,7 +41,7 @@ class JsonLine {
 
   // The object's fields.
   template <std::size_t N>
-  JsonLine& Int(const Literal<N>& key, long value) {
+  JsonLine& Int(const Literal<N>& key, long long value) {
     Key(key);
     return Item(value);
   }
@@ -75,7 +75,7 @@ class JsonLine {
     needsComma_ = false;
     return *this;
   }
-  JsonLine& Item(long value) {
+  JsonLine& Item(long long value) {
     Reserve(1 + kLongDigits);
     Separate();
     end_ = std::to_chars(end_, buffer_ + kBuffer, value).ptr;
@@ -110,7 +110,7 @@ class JsonLine {
   template <typename Range>
   JsonLine& Ints(const Range& values) {
     Open();
-    for (long v : values)
+    for (long long v : values)
       Item(v);
     return Close();
   }
@@ -127,8 +127,8 @@ class JsonLine {
   // A deal, the longest line of a game, fits; a longer one (long names) is
   // appended in pieces.
   static constexpr std::size_t kBuffer = 512;
-  // Any long, its sign included.
-  static constexpr std::size_t kLongDigits = std::numeric_limits<long>::digits10 + 2;
+  // Any number, its sign included: the same width on every machine.
+  static constexpr std::size_t kLongDigits = std::numeric_limits<long long>::digits10 + 2;
 
   // The comma rule: a comma before every key or array item but the first of
   // its object or array; none between a key and its value. Callers make
