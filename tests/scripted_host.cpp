@@ -15,7 +15,7 @@ Answer ScriptedHost::ShowMessage(const zunpa::Message& m) {
       answers.pop_front();
     }
   }
-  events.push_back({Event::Message, m.text, m.title, m.buttons, m.icon, 0, 0, 0, answer});
+  events.push_back({Event::Message, m.text, m.title, m.buttons, m.icon, 0, 0, 0, answer, m.asked, m.suit});
   return answer;
 }
 

@@ -33,6 +33,8 @@ struct Event {
   int speaker = 0;
   double seconds = 0;
   Answer answer = Answer::Ok;
+  Asked asked = Asked::None;  // a message's question and the 2 it offers
+  int suit = 0;
 };
 
 class ScriptedHost : public Host {

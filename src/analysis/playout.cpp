@@ -17,8 +17,7 @@ constexpr int kMovesPerPlayout = 600;
 }  // namespace
 
 Answer PlayoutHost::ShowMessage(const Message& m) {
-  const std::string_view text = m.text;
-  const bool calling = text == "ズンパできます。しますか？" || text == "ズンパ返しできます。しますか？";
+  const bool calling = m.asked == Asked::Zunpa || m.asked == Asked::Counter;
   if (calling && choice.kind == Choice::Kind::Pass) return Answer::No;
   return SilentHost::ShowMessage(m);
 }

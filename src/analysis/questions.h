@@ -1,5 +1,5 @@
 #pragma once
-// The user's questions as the game asks them: which of 読み's questions a
+// The user's questions as the game names them: which of 読み's questions a
 // message is.
 
 #include <optional>
@@ -10,7 +10,7 @@
 namespace zunpa {
 
 std::optional<Question> QuestionOf(const Message& m);
-// The draw-two question that names one 2 ("ハートの２を出しますか？"): its
+// The draw-two question that offers one 2 ("ハートの２を出しますか？"): its
 // suit 1..4; 0 for any other message.
 int TwoOfferedBy(const Message& m);
 

@@ -21,8 +21,12 @@ void PlayTwo(Game& g, int seat, int code) {
 int ChooseAmongTwos(Game& g, const std::array<int, 4>& twos, int t) {
   for (;;) {
     for (int k = 0; k < t; ++k) {
-      const std::string text = std::string(kSuitNames[SuitOfCode(twos[k]) - 1]) + "の２を出しますか？";
-      if (Ask(g, text, Buttons::YesNo) == Answer::Yes) return twos[k];
+      const int suit = SuitOfCode(twos[k]);
+      const Message offer{.text = std::string(kSuitNames[suit - 1]) + "の２を出しますか？",
+                          .buttons = Buttons::YesNo,
+                          .asked = Asked::TwoOfSuit,
+                          .suit = suit};
+      if (Ask(g, offer) == Answer::Yes) return twos[k];
     }
     Inform(g, "どれか選んでください", kProgramTitle, Icon::Exclamation);
   }
@@ -37,9 +41,11 @@ void UserAnswersDrawTwo(Game& g, const std::array<int, 4>& twos, int t) {
     PassTurn(g);
     return;
   }
-  const std::string question =
-      t == 1 ? "２が１枚あります。出しますか？" : "２が" + std::to_string(t) + "枚あります。出しますか？";
-  if (Ask(g, question, Buttons::YesNo) == Answer::Yes) {
+  const Message question{
+      .text = t == 1 ? "２が１枚あります。出しますか？" : "２が" + std::to_string(t) + "枚あります。出しますか？",
+      .buttons = Buttons::YesNo,
+      .asked = Asked::PlayTwo};
+  if (Ask(g, question) == Answer::Yes) {
     PlayTwo(g, 4, t == 1 ? twos[0] : ChooseAmongTwos(g, twos, t));
     return;
   }

@@ -26,7 +26,8 @@ bool ResolveStarter(Game& g) {
   RoundState& r = g.round;
   switch (r.NextStarter) {
     case 0:
-      if (Ask(g, "リセットしますか？", Buttons::YesNo) != Answer::Yes) return false;
+      if (Ask(g, {.text = "リセットしますか？", .buttons = Buttons::YesNo, .asked = Asked::Reset}) != Answer::Yes)
+        return false;
       if (r.RoundNo < 1) r.RoundNo = 1;
       ChooseRandomStarter(g);
       return true;

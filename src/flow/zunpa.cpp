@@ -8,8 +8,9 @@
 namespace zunpa {
 namespace {
 
-const Message kZunpaQuestion{.text = "ズンパできます。しますか？", .buttons = Buttons::YesNo};
-const Message kCounterQuestion{.text = "ズンパ返しできます。しますか？", .buttons = Buttons::YesNo};
+const Message kZunpaQuestion{.text = "ズンパできます。しますか？", .buttons = Buttons::YesNo, .asked = Asked::Zunpa};
+const Message kCounterQuestion{
+    .text = "ズンパ返しできます。しますか？", .buttons = Buttons::YesNo, .asked = Asked::Counter};
 
 bool EveryHandHoldsCards(const RoundState& r) {
   for (const Hand& h : r.hands)

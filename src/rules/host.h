@@ -15,11 +15,17 @@ enum class Answer { Ok, Cancel, Yes, No };
 
 inline constexpr std::string_view kProgramTitle = "ズンパＳ";
 
+// Which of the game's questions a message asks, so nobody has to read its
+// words back; a notice or a question of the menus asks None.
+enum class Asked { None, Zunpa, Counter, Reset, PlayTwo, TwoOfSuit };
+
 struct Message {
   std::string text;
   std::string title{kProgramTitle};
   Buttons buttons = Buttons::Ok;
   Icon icon = Icon::None;
+  Asked asked = Asked::None;
+  int suit = 0;  // the 2 a TwoOfSuit question offers: 1 spade .. 4 diamond
 };
 
 // One call-out of a move: spoken from voiceFile when it is set, otherwise

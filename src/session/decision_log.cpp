@@ -1,7 +1,5 @@
 #include "session/decision_log.h"
 
-#include "analysis/questions.h"
-
 namespace zunpa {
 
 void DecisionLog::Add(const Game& g, const TableMemory& m, Question q, const Choice& c) {
@@ -20,22 +18,26 @@ void DecisionLog::OnMove(const Game& g, const TableMemory& m, const Choice& c) {
 }
 
 void DecisionLog::OnAnswer(const Game& g, const TableMemory& m, const Message& question, Answer answer) {
-  const std::optional<Question> q = QuestionOf(question);
-  if (!q) return;
   const bool yes = answer == Answer::Yes;
-  if (*q == Question::Zunpa || *q == Question::Counter)
-    return Add(g, m, *q, {yes ? Choice::Kind::Call : Choice::Kind::Pass});
-  const CardSet twos = g.round.HandOf(4).Cards() & RankSet(kDrawTwoRank);
-  if (const int suit = TwoOfferedBy(question)) {
-    if (pendingTwo_ && yes) {
-      pendingTwo_ = false;
-      Add(g, m, Question::DrawTwo, {Choice::Kind::Play, CodeOf(suit, kDrawTwoRank)});
+  switch (question.asked) {
+    case Asked::Zunpa:
+      return Add(g, m, Question::Zunpa, {yes ? Choice::Kind::Call : Choice::Kind::Pass});
+    case Asked::Counter:
+      return Add(g, m, Question::Counter, {yes ? Choice::Kind::Call : Choice::Kind::Pass});
+    case Asked::PlayTwo: {
+      if (!yes) return Add(g, m, Question::DrawTwo, {Choice::Kind::Penalty});
+      // With several 2s the one played is named by the offer taken next.
+      const CardSet twos = g.round.HandOf(4).Cards() & RankSet(kDrawTwoRank);
+      if (CountCards(twos) == 1) Add(g, m, Question::DrawTwo, {Choice::Kind::Play, CodeOfBit(LowestBit(twos))});
+      return;
     }
-    return;
+    case Asked::TwoOfSuit:
+      if (yes) Add(g, m, Question::DrawTwo, {Choice::Kind::Play, CodeOf(question.suit, kDrawTwoRank)});
+      return;
+    case Asked::None:
+    case Asked::Reset:
+      return;
   }
-  if (!yes) return Add(g, m, Question::DrawTwo, {Choice::Kind::Penalty});
-  if (CountCards(twos) == 1) return Add(g, m, Question::DrawTwo, {Choice::Kind::Play, CodeOfBit(LowestBit(twos))});
-  pendingTwo_ = true;
 }
 
 void DecisionLog::OnSuit(const Game& g, const TableMemory& m, int suit) {

@@ -24,10 +24,7 @@ class DecisionLog {
  public:
   // A table nobody will look back on (the simulator's) keeps no copies.
   void SetKeeping(bool keeping) { keeping_ = keeping; }
-  void Clear() {
-    decisions_.clear();
-    pendingTwo_ = false;
-  }
+  void Clear() { decisions_.clear(); }
   // A card clicked or めくる at the user's move; refused clicks are no
   // decision.
   void OnMove(const Game& g, const TableMemory& m, const Choice& c);
@@ -40,9 +37,6 @@ class DecisionLog {
  private:
   void Add(const Game& g, const TableMemory& m, Question q, const Choice& c);
   std::vector<std::shared_ptr<const UserDecision>> decisions_;
-  // The draw-two question said yes with several 2s: the 2 is named when one
-  // of them is taken.
-  bool pendingTwo_ = false;
   bool keeping_ = true;
 };
 

@@ -35,11 +35,18 @@ TEST(YomiHint, RingsTheChoiceAndTagsEveryWorth) {
 
 // A question's line puts the better answer first, in the answers' words.
 TEST(YomiHint, AQuestionsLineWeighsItsAnswers) {
-  EXPECT_EQ(zunpa::QuestionOf({"ズンパできます。しますか？", "ズンパＳ", Buttons::YesNo}), Question::Zunpa);
-  EXPECT_EQ(zunpa::QuestionOf({"ズンパ返しできます。しますか？", "ズンパＳ", Buttons::YesNo}), Question::Counter);
-  EXPECT_EQ(zunpa::QuestionOf({"２が3枚あります。出しますか？", "ズンパＳ", Buttons::YesNo}), Question::DrawTwo);
-  EXPECT_EQ(zunpa::QuestionOf({"ハートの２を出しますか？", "ズンパＳ", Buttons::YesNo}), Question::DrawTwo);
-  EXPECT_FALSE(zunpa::QuestionOf({"リセットしますか？", "ズンパＳ", Buttons::YesNo}));
+  EXPECT_EQ(zunpa::QuestionOf({"ズンパできます。しますか？", "ズンパＳ", Buttons::YesNo, Icon::None, Asked::Zunpa}),
+            Question::Zunpa);
+  EXPECT_EQ(
+      zunpa::QuestionOf({"ズンパ返しできます。しますか？", "ズンパＳ", Buttons::YesNo, Icon::None, Asked::Counter}),
+      Question::Counter);
+  EXPECT_EQ(
+      zunpa::QuestionOf({"２が3枚あります。出しますか？", "ズンパＳ", Buttons::YesNo, Icon::None, Asked::PlayTwo}),
+      Question::DrawTwo);
+  EXPECT_EQ(
+      zunpa::QuestionOf({"ハートの２を出しますか？", "ズンパＳ", Buttons::YesNo, Icon::None, Asked::TwoOfSuit, 2}),
+      Question::DrawTwo);
+  EXPECT_FALSE(zunpa::QuestionOf({"リセットしますか？", "ズンパＳ", Buttons::YesNo, Icon::None, Asked::Reset}));
   EXPECT_FALSE(zunpa::QuestionOf({"ダブルズンパです。", "ズンパＳ", Buttons::Ok}));
 
   const Advice call = AdviceOf({{{Choice::Kind::Call}, 30}, {{Choice::Kind::Pass}, 120}}, 1);

@@ -5,14 +5,20 @@
 namespace zunpa::sim {
 
 std::string_view QuestionId(const Message& m) {
-  const std::string_view text = m.text;
-  if (text == "ズンパできます。しますか？") return "zunpa";
-  if (text == "ズンパ返しできます。しますか？") return "counter";
-  if (text == "リセットしますか？") return "reset";
-  // "２が１枚あります。出しますか？", "２が3枚あります。出しますか？"
-  if (text.starts_with("２が") && text.ends_with("枚あります。出しますか？")) return "play_two";
-  // "スペードの２を出しますか？" and the other suits
-  if (text.ends_with("の２を出しますか？")) return "which_two";
+  switch (m.asked) {
+    case Asked::Zunpa:
+      return "zunpa";
+    case Asked::Counter:
+      return "counter";
+    case Asked::Reset:
+      return "reset";
+    case Asked::PlayTwo:
+      return "play_two";
+    case Asked::TwoOfSuit:
+      return "which_two";
+    case Asked::None:
+      break;
+  }
   return "other";
 }
 

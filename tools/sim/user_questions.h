@@ -1,6 +1,6 @@
 #pragma once
 // The log's short, stable names for what the game asks the user and for
-// the answers. A question is known by its text, as the window shows it.
+// the answers. A question is known by the name the game gives it.
 
 #include <string_view>
 

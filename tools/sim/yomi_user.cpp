@@ -55,9 +55,7 @@ Answer YomiUser::AnswerDrawTwo(std::string_view question, const Message& m) {
     chosenTwo_ = c.kind == Choice::Kind::Play ? c.code : 0;
     return chosenTwo_ != 0 ? Answer::Yes : Answer::No;
   }
-  const int suit = SuitOfCode(chosenTwo_);
-  const bool mine = suit >= 1 && suit <= 4 && m.text.starts_with(kSuitNames[static_cast<std::size_t>(suit - 1)]);
-  return chosenTwo_ == 0 || mine ? Answer::Yes : Answer::No;
+  return chosenTwo_ == 0 || m.suit == SuitOfCode(chosenTwo_) ? Answer::Yes : Answer::No;
 }
 
 bool YomiUser::SelectPlayers(SeatSetup&) {
