@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -197,6 +198,10 @@ TEST(Cp932CodecTest, TextsOfTheFilesComeOutAsOnQt) {
     }
   }
   EXPECT_GT(rowsOfTheForm, 5000);
+}
+
+TEST(Cp932CodecTest, TodayIsWrittenAsQDateWroteIt) {
+  EXPECT_EQ(TodayYyMmDd(), QDate::currentDate().toString(QStringLiteral("yy/MM/dd")).toStdString());
 }
 
 }  // namespace
