@@ -3,7 +3,7 @@
 
 # The Qt shell, in layers: the platform pieces (message boxes, sound,
 # fonts, the per-user store), the dialogs, the table window, the program.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Multimedia)
+find_package(Qt6 REQUIRED COMPONENTS Core Widgets Multimedia)
 function(zunpa_qt_layer name folder)
   file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp ${folder}/*.h)
   add_library(${name} STATIC ${sources})

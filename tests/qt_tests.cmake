@@ -1,6 +1,13 @@
 # The tests of the Qt shell: its pictures and sounds, the windows offscreen,
 # the game on the real pieces of a desktop, and the installed game.
 
+# The game's CP932 codec and the texts of its files against Qt's codec,
+# which the data files were written through before.
+add_executable(zunpa_cp932_codec_test files/cp932_codec_test.cpp)
+target_link_libraries(zunpa_cp932_codec_test PRIVATE zunpa_core Qt6::Core zunpa_warnings GTest::gtest GTest::gtest_main)
+zunpa_quick_link(zunpa_cp932_codec_test)
+gtest_discover_tests(zunpa_cp932_codec_test DISCOVERY_TIMEOUT 60)
+
 add_executable(zunpa_assets_tests assets/assets_test.cpp ${PROJECT_SOURCE_DIR}/tools/assets/wav.cpp)
 target_include_directories(zunpa_assets_tests PRIVATE ${PROJECT_SOURCE_DIR}/tools/assets)
 target_link_libraries(zunpa_assets_tests PRIVATE zunpa_core Qt6::Gui zunpa_warnings GTest::gtest)

@@ -1,31 +1,45 @@
 #include "files/cp932_text.h"
 
-#include <QDir>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "files/cp932_codec.h"
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <dirent.h>
+#else
+#include <filesystem>
+#include <system_error>
+#endif
 
 namespace zunpa {
 namespace {
 
-constexpr const char* kCodec = "windows-31j";
-
-QString FromUtf8(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-bool Encodable(const QString& text) {
-  QStringEncoder encoder(kCodec);
-  const QByteArray bytes = encoder.encode(text);
-  return !encoder.hasError();
+bool Encodable(char32_t point) {
+  return cp932::Encode(std::u32string_view(&point, 1)).has_value();
 }
 
 }  // namespace
 
+#if defined(__unix__) || defined(__APPLE__)
 bool FileExistsExactly(const std::string& folder, const std::string& name) {
-  const QDir dir(QString::fromStdString(folder));
-  return dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
-      .contains(QString::fromStdString(name), Qt::CaseSensitive);
+  if (name == "." || name == "..") return false;
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (!dir) return false;
+  bool found = false;
+  while (const dirent* entry = ::readdir(dir))
+    if (name == entry->d_name) {
+      found = true;
+      break;
+    }
+  ::closedir(dir);
+  return found;
 }
+#else
+bool FileExistsExactly(const std::string& folder, const std::string& name) {
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.empty() ? "." : folder, error))
+    if (entry.path().filename().u8string() == std::u8string(name.begin(), name.end())) return true;
+  return false;
+}
+#endif
 
 std::string PathInFolder(const std::string& folder, std::string_view name) {
   std::string path = folder.empty() ? std::string(".") : folder;
@@ -46,51 +60,42 @@ DecodedLines DecodeCp932Lines(std::string_view bytes) {
       out.fault = true;
       return out;
     }
-    // A CR after the line makes a cut-off double-byte character show as an
-    // error instead of waiting for its second byte.
-    QByteArray raw(line.data(), static_cast<qsizetype>(line.size()));
-    raw.append('\r');
-    QStringDecoder decoder(kCodec);
-    QString text = decoder.decode(raw);
-    if (decoder.hasError() || !text.endsWith(QLatin1Char('\r'))) {
+    // A double-byte character cut off at the line's end is a fault too.
+    auto text = cp932::Decode(line);
+    if (!text) {
       out.fault = true;
       return out;
     }
-    text.chop(1);
-    out.lines.push_back(text.toStdString());
+    out.lines.push_back(std::move(*text));
     start = end + 1;
   }
   return out;
 }
 
 std::optional<std::string> EncodeCp932Lines(const std::vector<std::string>& lines) {
-  QStringEncoder encoder(kCodec);
-  QByteArray bytes;
+  std::string bytes;
   for (const std::string& line : lines) {
-    bytes += encoder.encode(FromUtf8(line));
+    const auto encoded = cp932::Encode(cp932::ReadUtf8(line));
+    if (!encoded) return std::nullopt;
+    bytes += *encoded;
     bytes += "\r\n";
   }
-  if (encoder.hasError()) return std::nullopt;
-  return bytes.toStdString();
+  return bytes;
 }
 
 std::string SanitizeForCp932(std::string_view utf8) {
-  const QString text = FromUtf8(utf8);
-  QString out;
-  for (auto it = text.cbegin(); it != text.cend(); ++it) {
-    QString ch(*it);
-    if (it->isHighSurrogate() && it + 1 != text.cend()) ch += *++it;
-    if (ch == QLatin1String("\"")) {
-      out += QChar(0x201D);
-    } else if (ch.size() == 1 && (ch[0].unicode() < 0x20 || ch[0].unicode() == 0x7F)) {
-      out += QLatin1Char(' ');
-    } else if (!Encodable(ch)) {
-      out += QLatin1Char('?');
-    } else {
-      out += ch;
+  std::string out;
+  for (char32_t point : cp932::ReadUtf8(utf8)) {
+    if (point == '"') {
+      point = 0x201D;
+    } else if (point < 0x20 || point == 0x7F) {
+      point = ' ';
+    } else if (!Encodable(point)) {
+      point = '?';
     }
+    cp932::AppendUtf8(out, point);
   }
-  return out.toStdString();
+  return out;
 }
 
 }  // namespace zunpa

@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "files/cp932_text.h"
+#include "rules/decimal_text.h"
 
 namespace zunpa {
 
@@ -45,11 +45,8 @@ std::optional<double> DecimalItem(const DataItem& item) {
   if (item.quoted || item.text.empty()) return std::nullopt;
   for (char c : item.text)
     if (!(c == '-' || c == '.' || (c >= '0' && c <= '9'))) return std::nullopt;
-  double value = 0;
-  const char* begin = item.text.data();
-  const char* end = begin + item.text.size();
-  const auto [stop, error] = std::from_chars(begin, end, value, std::chars_format::fixed);
-  if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+  const auto value = ReadDecimal(item.text, DecimalForm::kFixed);
+  if (!value || !std::isfinite(*value)) return std::nullopt;
   return value;
 }
 
@@ -146,9 +143,9 @@ std::string BooleanText(bool value) {
 }
 
 std::string DecimalText(double value) {
-  char buffer[64];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-  std::string text(buffer, error == std::errc() ? end : buffer);
+  // Written into 64 bytes once: a longer text was written as nothing.
+  std::string text = ShortestFixedText(value);
+  if (text.size() > 64) text.clear();
   if (text.find('.') != std::string::npos) {
     while (text.back() == '0')
       text.pop_back();

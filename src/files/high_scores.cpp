@@ -1,10 +1,10 @@
 #include "files/high_scores.h"
 
-#include <QDate>
-#include <QRegularExpression>
-#include <QString>
 #include <algorithm>
+#include <charconv>
+#include <ctime>
 
+#include "files/cp932_codec.h"
 #include "files/cp932_text.h"
 #include "files/data_items.h"
 #include "files/safe_file.h"
@@ -34,11 +34,41 @@ void WriteHighScoresOrSay(Game& g) {
   if (!WriteHighScores(g)) Inform(g, kWriteFault, kProgramTitle, Icon::Exclamation);
 }
 
-// points,name,place,date — the name may hold anything, commas included.
-const QRegularExpression& RowForm() {
-  static const QRegularExpression form(QStringLiteral("^(0|-?[1-9][0-9]{0,5}),.*,[1-4]位,[0-9]{2}/[0-9]{2}/[0-9]{2}$"),
-                                       QRegularExpression::DotMatchesEverythingOption);
-  return form;
+bool Digit(char32_t c) {
+  return c >= '0' && c <= '9';
+}
+
+// points,name,place,date — the name may hold anything, commas and line
+// breaks included. The table was once matched by a regular expression
+// whose "$" also matched before a line break closing the row: such a row
+// still counts. Gives the points' length.
+std::optional<std::size_t> MatchRow(std::u32string_view row) {
+  std::size_t end = row.size();
+  if (!row.empty() && row.back() == '\n') --end;
+  const std::size_t comma = row.find(',');
+  if (comma == std::u32string_view::npos) return std::nullopt;
+  const std::u32string_view number = row.substr(0, comma);
+  const std::u32string_view digits = number.substr(!number.empty() && number[0] == '-' ? 1 : 0);
+  if (number != U"0" &&
+      (digits.empty() || digits.size() > 6 || digits[0] == '0' || !std::all_of(digits.begin(), digits.end(), Digit)))
+    return std::nullopt;
+  constexpr std::u32string_view kTail = U",1位,00/00/00";
+  if (end < comma + 1 + kTail.size()) return std::nullopt;
+  const std::u32string_view tail = row.substr(end - kTail.size(), kTail.size());
+  for (std::size_t i = 0; i < kTail.size(); ++i) {
+    const bool fits = kTail[i] == '0'   ? Digit(tail[i])
+                      : kTail[i] == '1' ? tail[i] >= '1' && tail[i] <= '4'
+                                        : tail[i] == kTail[i];
+    if (!fits) return std::nullopt;
+  }
+  return comma;
+}
+
+std::string Utf8Of(std::u32string_view text) {
+  std::string out;
+  for (char32_t c : text)
+    cp932::AppendUtf8(out, c);
+  return out;
 }
 
 class Board : public HighScoreBoard {
@@ -80,22 +110,27 @@ std::vector<std::string> HighScoreLines(const std::array<std::string, 10>& rows)
 }
 
 std::optional<int> PointsOfRow(std::string_view row) {
-  const QString s = QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size()));
-  if (!RowForm().match(s).hasMatch()) return std::nullopt;
-  return s.left(s.indexOf(QLatin1Char(','))).toInt();
+  const std::u32string text = cp932::ReadUtf8(row);
+  const auto comma = MatchRow(text);
+  if (!comma) return std::nullopt;
+  const std::string number = Utf8Of(std::u32string_view(text).substr(0, *comma));
+  int points = 0;
+  std::from_chars(number.data(), number.data() + number.size(), points);
+  return points;
 }
 
 HighScoreCells CellsOfRow(std::string_view row) {
-  const QString s = QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size()));
-  const auto points = PointsOfRow(row);
-  if (!points) return {};
-  const QString number = QString::number(*points);
-  const qsizetype k = number.size();
+  const std::u32string text = cp932::ReadUtf8(row);
+  const auto comma = MatchRow(text);
+  if (!comma) return {};
+  // Cut by position from the row's end, a closing line break counted in.
+  const std::u32string_view s = text;
+  const std::size_t size = s.size();
   HighScoreCells cells;
-  cells.points = number.toStdString();
-  cells.name = s.mid(k + 1, s.size() - k - 13).toStdString();
-  cells.gamePlace = s.right(11).left(2).toStdString();
-  cells.date = s.right(8).toStdString();
+  cells.points = Utf8Of(s.substr(0, *comma));
+  cells.name = Utf8Of(s.substr(*comma + 1, size - *comma - 13));
+  cells.gamePlace = Utf8Of(s.substr(size - 11, 2));
+  cells.date = Utf8Of(s.substr(size - 8));
   return cells;
 }
 
@@ -125,7 +160,16 @@ bool WriteHighScores(const Game& g) {
 }
 
 std::string TodayYyMmDd() {
-  return QDate::currentDate().toString(QStringLiteral("yy/MM/dd")).toStdString();
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  char text[16] = "";
+#if defined(_WIN32)
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  std::strftime(text, sizeof text, "%y/%m/%d", &local);
+  return text;
 }
 
 void CheckHighScore(Game& g) {

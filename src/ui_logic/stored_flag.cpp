@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <string>
+
+#include "rules/decimal_text.h"
 
 namespace zunpa::ui {
 namespace {
@@ -28,9 +29,7 @@ bool StoredFlagOrTrue(std::optional<std::string_view> stored) {
   const std::string_view text = Trimmed(*stored);
   if (SameLetters(text, "true")) return true;
   if (SameLetters(text, "false")) return false;
-  double number = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (error == std::errc() && end == text.data() + text.size() && !text.empty()) return number != 0;
+  if (const auto number = ReadDecimal(text, DecimalForm::kGeneral)) return *number != 0;
   return true;
 }
 

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <limits>
+
 #include "files/cp932_text.h"
 #include "files/data_items.h"
 #include "files/safe_file.h"
 #include "folder_fixture.h"
+#include "rules/decimal_text.h"
 
 namespace zunpa::testing {
 namespace {
@@ -72,6 +77,85 @@ TEST(DataItems, DecimalsAreWrittenWithoutTrailingZeros) {
   EXPECT_EQ(DecimalText(-252), "-252");
   EXPECT_EQ(DecimalText(-0.0), "0");
   EXPECT_EQ(DecimalText(10.5), "10.5");
+}
+
+// The game's own decimal texts, for libraries without floating-point
+// from_chars and to_chars, against this library's.
+TEST(DataItems, DecimalTextsAreReadAndWrittenAsCharconvDoes) {
+  std::vector<double> values = {0.0,
+                                9,
+                                8.25,
+                                252,
+                                10.5,
+                                0.1,
+                                0.3,
+                                1.0 / 3,
+                                123456.789,
+                                1e22,
+                                1e23,
+                                5e-324,
+                                1e-310,
+                                std::numeric_limits<double>::min(),
+                                std::numeric_limits<double>::max()};
+  // Powers of two, where the gap below is half the gap above.
+  for (int k = -1074; k <= 1023; k += 3)
+    values.push_back(std::ldexp(1.0, k));
+  for (std::size_t i = 0, n = values.size(); i < n; ++i)
+    values.insert(values.end(), {-values[i], std::nextafter(values[i], 0.0)});
+  for (double value : values) {
+    char text[1200];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr;
+    ASSERT_EQ(ShortestFixedText(value), std::string(text, end)) << value;
+  }
+  const std::string tiny = "0." + std::string(400, '0') + "1", huge = "1" + std::string(400, '0');
+  for (const std::string text : {"1",
+                                 "-1",
+                                 "1.",
+                                 ".5",
+                                 "-.5",
+                                 ".",
+                                 "-",
+                                 "",
+                                 "-0",
+                                 "00012.50",
+                                 "1e5",
+                                 "1E-5",
+                                 "1e+5",
+                                 "1e",
+                                 "1e+",
+                                 "+1",
+                                 " 1",
+                                 "1 ",
+                                 "1..2",
+                                 "--1",
+                                 "1,5",
+                                 "0x1p3",
+                                 "inf",
+                                 "-Infinity",
+                                 "infin",
+                                 "nan",
+                                 "nan(abc_1)",
+                                 "nan(",
+                                 "2e-324",
+                                 "3e-324",
+                                 "1e-310",
+                                 "1.7976931348623157e308",
+                                 "1.7976931348623159e308",
+                                 "0e99999",
+                                 "1e-99999",
+                                 "9007199254740993",
+                                 tiny.c_str(),
+                                 huge.c_str()})
+    for (const auto format : {std::chars_format::fixed, std::chars_format::general}) {
+      double expected = 0;
+      const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), expected, format);
+      const auto read =
+          ReadDecimal(text, format == std::chars_format::fixed ? DecimalForm::kFixed : DecimalForm::kGeneral);
+      ASSERT_EQ(read.has_value(), error == std::errc() && end == text.data() + text.size()) << text;
+      if (!read) continue;
+      EXPECT_TRUE(std::isnan(expected) ? std::isnan(*read) : *read == expected) << text;
+      EXPECT_EQ(std::signbit(*read), std::signbit(expected)) << text;
+    }
 }
 
 }  // namespace

@@ -188,6 +188,28 @@ TEST_F(WriteStepTest, ALinkIsWrittenThroughAndThePermissionsAreKept) {
   EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
+TEST_F(WriteStepTest, ARelativeLinkIsFollowedFromItsOwnFolder) {
+  ASSERT_EQ(mkdir(File("data").c_str(), 0755), 0);
+  Put("real.dat", "old");
+  const std::string link = PathInFolder(File("data"), "score.dat");
+  ASSERT_EQ(symlink("./../real.dat", link.c_str()), 0);
+  EXPECT_TRUE(WriteFileAtomically(link, "new"));
+  EXPECT_EQ(Get("real.dat"), "new");
+  EXPECT_TRUE(QFileInfo(QString::fromStdString(link)).isSymLink());
+  EXPECT_EQ(NamesIn(File("data")), std::vector<std::string>{"score.dat"});
+}
+
+TEST_F(WriteStepTest, ALeftoverNameThatIsNoRegularFileStays) {
+  Put("real.dat", "x");
+  Put("score.dat.File01", "x");
+  ASSERT_EQ(symlink(File("real.dat").c_str(), File("score.dat.Link01").c_str()), 0);
+  ASSERT_EQ(mkdir(File("Save.txt.Dir001").c_str(), 0755), 0);
+  RemoveInterruptedWrites(folder.path().toStdString(), {"score.dat", "Save.txt"});
+  std::vector<std::string> names = Names();
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"Save.txt.Dir001", "real.dat", "score.dat.Link01"}));
+}
+
 TEST_F(WriteStepTest, OnlyLeftoversOfOurOwnNamesAreRemoved) {
   for (const char* name : {"score.dat.a1B2c3", "Save.txt.QQQQQQ", "score.dat.toolong1", "score.dat", "mine.txt.abcdef",
                            "zunpas.ini.ab_cd!"})
