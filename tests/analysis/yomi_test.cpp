@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/table_memory.h"
+#include "analysis/yomi_input.h"
 #include "flow/new_game.h"
 #include "flow/seat_names.h"
 #include "flow/turn_cycle.h"
@@ -80,8 +81,8 @@ TEST(Yomi, HiddenCardsNeverChangeTheAdvice) {
       Game other = table.game;
       RedealHiddenCards(other, seed * 977 + static_cast<std::uint64_t>(moves));
       ASSERT_NE(other.round.HandOf(1).Cards(), table.game.round.HandOf(1).Cards());
-      const Advice a = Analyse(table.game, &table.memory, Question::Move, settings, 42);
-      const Advice b = Analyse(other, &table.memory, Question::Move, settings, 42);
+      const Advice a = Analyse(MakeYomiInput(table.game, table.memory), Question::Move, settings, 42);
+      const Advice b = Analyse(MakeYomiInput(other, table.memory), Question::Move, settings, 42);
       ASSERT_GT(a.count, 0);
       ASSERT_EQ(a.count, b.count);
       EXPECT_EQ(a.best, b.best);
@@ -100,13 +101,14 @@ TEST(Yomi, OffersTheCardsThatFitAndTheDraw) {
   ASSERT_TRUE(UserMayMove(table.game));
   const RoundState& r = table.game.round;
   std::array<Choice, Advice::kMost> choices{};
-  const int n = ChoicesAt(table.game, Question::Move, choices);
+  const YomiInput in = MakeYomiInput(table.game, table.memory);
+  const int n = ChoicesAt(in, Question::Move, choices);
   const CardSet fits = r.HandOf(4).Cards() & (SuitSet(r.PileSuit) | RankSet(r.PileRank));
   EXPECT_EQ(n, CountCards(fits) + 1);
   for (int k = 0; k + 1 < n; ++k)
     EXPECT_TRUE(fits & SetOfCode(choices[static_cast<std::size_t>(k)].code));
   EXPECT_EQ(choices[static_cast<std::size_t>(n - 1)].kind, Choice::Kind::Draw);
-  EXPECT_EQ(ChoicesAt(table.game, Question::Zunpa, choices), 0);
+  EXPECT_EQ(ChoicesAt(in, Question::Zunpa, choices), 0);
 }
 
 }  // namespace
