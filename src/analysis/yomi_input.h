@@ -1,10 +1,13 @@
 #pragma once
 // What 読み reads of a table: what the user's seat (seat 4) may know of it
 // and nothing more. A plain value, made from the game and its memory at a
-// decision; it may be kept, or handed to another thread.
+// decision; it may be kept, handed to another thread, or written to bytes
+// and read back on any machine alike.
 
 #include <array>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "analysis/table_memory.h"
 #include "rules/characters.h"
@@ -56,5 +59,12 @@ YomiInput MakeYomiInput(const Game& g, const TableMemory& memory);
 // as bits 1 << (seat - 1): the first caller as soon as there is one, all
 // the callers once seat 4 is asked to strike back.
 unsigned HandsOpenedByCall(const RoundState& r);
+
+// Little-endian integers of fixed widths, one field at a time, so the bytes
+// are the same on every machine; a move keeps only the fields of its kind.
+std::string SerialiseYomiInput(const YomiInput& in);
+// Nothing for bytes that are cut short, run on, or hold what no table can
+// (a card twice, a seat or count out of range).
+std::optional<YomiInput> RestoreYomiInput(std::string_view bytes);
 
 }  // namespace zunpa
