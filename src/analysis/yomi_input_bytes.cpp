@@ -260,9 +260,13 @@ std::optional<YomiInput> RestoreYomiInput(std::string_view bytes) {
   const std::uint32_t moves = b.U32();
   if (moves > kMostMoves) b.Fail();
   in.movesThisRound = static_cast<int>(moves > kMostMoves ? 0 : moves);
-  // A round under way has a character at every computer's seat.
+  // A round under way has a character at every computer's seat; the callers
+  // of a Zunpa come in order, after the seat that played the card.
   for (int seat = 1; seat < kUser; ++seat)
     if (r.RoundNo >= 1 && !in.characters[static_cast<std::size_t>(seat - 1)]) b.Fail();
+  if ((r.ZunpaSeat2 != 0 && r.ZunpaSeat1 == 0) || (r.ZunpaSeat3 != 0 && r.ZunpaSeat2 == 0) ||
+      (r.ZunpaSeat1 != 0 && r.CurrentSeat == 0))
+    b.Fail();
 
   CardSet seen = b.Cards();
   r.HandOf(kUser).Assign(seen);

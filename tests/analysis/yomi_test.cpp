@@ -152,10 +152,10 @@ TEST(YomiInput, ReadBackFromItsBytesGetsTheSameAdvice) {
   settings.samples = 12;
   // At a move no hand is open, and the front fields keep their places:
   // 0 magic, 1 version, 2 the suit-change rank, 8 seat 1's character,
-  // 12 the current seat, 32 the flags, 45 the top byte of the user's hand,
-  // 46 seat 1's hand size, 50 the first card of the pile.
-  constexpr std::array<std::pair<std::size_t, char>, 9> kGarbled = {
-      {{0, 'X'}, {1, 2}, {2, 2}, {8, 7}, {12, 5}, {32, char(0x80)}, {45, char(0x80)}, {46, 53}, {50, 52}}};
+  // 12 the current seat, 25 the second caller, 32 the flags, 45 the top
+  // byte of the user's hand, 46 seat 1's hand size, 50 the pile's first card.
+  constexpr std::array<std::pair<std::size_t, char>, 10> kGarbled = {
+      {{0, 'X'}, {1, 2}, {2, 2}, {8, 7}, {12, 5}, {25, 1}, {32, char(0x80)}, {45, char(0x80)}, {46, 53}, {50, 52}}};
   int compared = 0, questions = 0;
   for (std::uint64_t seed : {3u, 8u, 21u})
     for (int moves : {0, 9, 30}) {
