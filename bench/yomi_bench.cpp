@@ -58,9 +58,9 @@ int main(int argc, char** argv) {
     std::uint64_t index = 0;
     for (const auto& d : decisions) {
       std::array<Choice, Advice::kMost> choices{};
-      if (ChoicesAt(d->game, d->question, choices) < 2) continue;
+      if (ChoicesAt(d->input, d->question, choices) < 2) continue;
       const double start = CpuMilliseconds();
-      const Advice advice = Analyse(d->game, &d->memory, d->question, window, DeriveSeed(7, ++index));
+      const Advice advice = Analyse(d->input, d->question, window, DeriveSeed(7, ++index));
       hints.push_back(CpuMilliseconds() - start);
       if (advice.samples != window.samples) return 1;
     }

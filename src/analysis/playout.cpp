@@ -63,16 +63,21 @@ PlayoutTable& PlayoutTable::OfThisThread(const YomiSettings& settings) {
   return table;
 }
 
-void PlayoutTable::CopyRuleState(const Game& real, const UnseenDeal& deal) {
-  table_.roles = real.roles;
-  table_.options = real.options;
-  table_.seats.character = real.seats.character;
+void PlayoutTable::CopyRuleState(const YomiInput& in, const UnseenDeal& deal) {
+  table_.roles = in.roles;
+  table_.options = in.options;
+  table_.seats.character = in.characters;
   table_.seats.character[kUser - 1].reset();
-  table_.round = real.round;
-  table_.scores = real.scores;
-  table_.flow = real.flow;
+  table_.round = in.round;
+  table_.scores = in.scores;
+  table_.flow = FlowState{};
+  table_.flow.pendingSeat = in.pendingSeat;
+  table_.flow.pendingBySkip = in.pendingBySkip;
+  table_.flow.humanInputOpen = in.humanInputOpen;
+  table_.flow.penaltyDrawing = in.penaltyDrawing;
+  table_.flow.movesThisRound = in.movesThisRound;
   table_.flow.checkInvariants = false;
-  table_.flow.maxMovesPerRound = real.flow.movesThisRound + kMovesPerPlayout;
+  table_.flow.maxMovesPerRound = in.movesThisRound + kMovesPerPlayout;
   RoundState& r = table_.round;
   for (int seat = 1; seat < kUser; ++seat)
     r.HandOf(seat).Assign(deal.hands[static_cast<std::size_t>(seat - 1)]);
@@ -142,13 +147,13 @@ double PlayoutTable::Score(const Scores& before) const {
   return own + (change(1) + change(2) + change(3)) / 3;
 }
 
-double PlayoutTable::Worth(const Game& real, const UnseenDeal& deal, Question q, const Choice& choice,
+double PlayoutTable::Worth(const YomiInput& in, const UnseenDeal& deal, Question q, const Choice& choice,
                            std::uint64_t seed) {
-  CopyRuleState(real, deal);
+  CopyRuleState(in, deal);
   table_.random.Seed(seed);
   MakeChoice(q, choice);
   PlayToRoundEnd();
-  return Score(real.scores);
+  return Score(in.scores);
 }
 
 }  // namespace zunpa

@@ -1,11 +1,12 @@
 #pragma once
-// One table for playouts: a copy of the game's rule state with the unseen
+// One table for playouts: the rule state 読み's input holds, with the unseen
 // cards dealt anew, a choice of the user's seat made on it, and the round
 // played on to its end by the characters, seat 4 included. Nothing here
 // allocates once the table is made, and each thread makes one table only.
 
 #include "analysis/seat_knowledge.h"
 #include "analysis/yomi.h"
+#include "analysis/yomi_input.h"
 #include "rules/game.h"
 #include "rules/random_source.h"
 #include "rules/silent_host.h"
@@ -39,12 +40,12 @@ class PlayoutTable {
   // This thread's table, made on its first call (a Game's default seat
   // names are strings) and kept for every analysis after it.
   static PlayoutTable& OfThisThread(const YomiSettings& settings);
-  // The worth of `choice` at question `q` of `real`, with the unseen cards
+  // The worth of `choice` at question `q` of `in`, with the unseen cards
   // as `deal` has them and the playout's own randomness from `seed`.
-  double Worth(const Game& real, const UnseenDeal& deal, Question q, const Choice& choice, std::uint64_t seed);
+  double Worth(const YomiInput& in, const UnseenDeal& deal, Question q, const Choice& choice, std::uint64_t seed);
 
  private:
-  void CopyRuleState(const Game& real, const UnseenDeal& deal);
+  void CopyRuleState(const YomiInput& in, const UnseenDeal& deal);
   void MakeChoice(Question q, const Choice& choice);
   void PlayToRoundEnd();
   double Score(const Scores& before) const;

@@ -1,7 +1,6 @@
 #include "analysis/seat_knowledge.h"
 
-#include "analysis/table_memory.h"
-#include "rules/game.h"
+#include "analysis/yomi_input.h"
 
 namespace zunpa {
 namespace {
@@ -15,17 +14,17 @@ struct Since {
   std::array<int, kSeats + 1> playedRanks{};
 };
 
-bool CharacterIs(const Game& g, int seat, Character c) {
-  const auto& character = g.seats.character[static_cast<std::size_t>(seat - 1)];
+bool CharacterIs(const YomiInput& in, int seat, Character c) {
+  const auto& character = in.characters[static_cast<std::size_t>(seat - 1)];
   return character && *character == c;
 }
 
 // A seat that drew with the pile at (suit, rank) had no playable card, save
 // the characters that draw on purpose.
-void ReadDraw(const Game& g, const SeenMove& m, const Since& since, HandReading& reading) {
+void ReadDraw(const YomiInput& in, const SeenMove& m, const Since& since, HandReading& reading) {
   const int seat = m.seat;
-  if (CharacterIs(g, seat, Character::Zunpasky) && m.handSize == 1) return;
-  const int extra = CharacterIs(g, seat, Character::Ukkari) && m.handSize == 4 ? 1 : 0;
+  if (CharacterIs(in, seat, Character::Zunpasky) && m.handSize == 1) return;
+  const int extra = CharacterIs(in, seat, Character::Ukkari) && m.handSize == 4 ? 1 : 0;
   reading.AddVoid(SuitSet(m.pileSuit) | RankSet(m.pileRank), since.draws[static_cast<std::size_t>(seat)] + extra);
 }
 
@@ -50,18 +49,18 @@ unsigned SilentDuringCall(const RoundState& r) {
   return (1u << (r.ZunpaSeat1 - 1)) - 1;
 }
 
-void ReadMoves(const Game& g, const TableMemory& memory, std::array<HandReading, 3>& others) {
+void ReadMoves(const YomiInput& in, std::array<HandReading, 3>& others) {
   Since since;
-  const int last = memory.size() - 1;
+  const int last = in.moveCount - 1;
   for (int k = last; k >= 0; --k) {
-    const SeenMove& m = memory[k];
+    const SeenMove& m = in.moves[static_cast<std::size_t>(k)];
     const int seat = m.seat;
     if (seat < 1 || seat > kSeats) continue;
     const auto s = static_cast<std::size_t>(seat);
     switch (m.kind) {
       case SeenMove::Kind::Play:
-        if (k == last && g.round.ZunpaSeat1 != 0) {
-          ReadNoCall(m, SilentDuringCall(g.round), since, others);
+        if (k == last && in.round.ZunpaSeat1 != 0) {
+          ReadNoCall(m, SilentDuringCall(in.round), since, others);
         } else {
           ReadNoCall(m, ~unsigned{m.passedCallers}, since, others);
         }
@@ -69,7 +68,7 @@ void ReadMoves(const Game& g, const TableMemory& memory, std::array<HandReading,
         break;
       case SeenMove::Kind::Draw:
         ++since.draws[s];
-        if (seat != kUser) ReadDraw(g, m, since, others[s - 1]);
+        if (seat != kUser) ReadDraw(in, m, since, others[s - 1]);
         break;
       case SeenMove::Kind::PenaltyDraw:
         ++since.draws[s];
@@ -83,21 +82,14 @@ void ReadMoves(const Game& g, const TableMemory& memory, std::array<HandReading,
 }
 
 // A Zunpa call under way opens the computer callers' hands before the user
-// is asked: as soon as the first caller is a computer, and all of them once
-// the user is asked to strike back.
-void ReadOpenedHands(const Game& g, std::array<HandReading, 3>& others) {
-  const RoundState& r = g.round;
-  const auto open = [&](int seat) {
-    if (seat < 1 || seat >= kUser) return;
+// is asked.
+void ReadOpenedHands(const YomiInput& in, std::array<HandReading, 3>& others) {
+  const unsigned opened = HandsOpenedByCall(in.round);
+  for (int seat = 1; seat < kUser; ++seat) {
+    if (!(opened & 1u << (seat - 1))) continue;
     HandReading& reading = others[static_cast<std::size_t>(seat - 1)];
     reading.opened = true;
-    reading.known = r.HandOf(seat).Cards();
-  };
-  if (r.ZunpaSeat1 == 0) return;
-  open(r.ZunpaSeat1);
-  if (r.ZunpaKind != 0) {
-    open(r.ZunpaSeat2);
-    open(r.ZunpaSeat3);
+    reading.known = in.round.HandOf(seat).Cards();
   }
 }
 
@@ -129,8 +121,8 @@ bool HandReading::Fits(CardSet hand) const {
   return true;
 }
 
-SeatKnowledge KnowledgeOfUser(const Game& g, const TableMemory* memory, bool readCharacters) {
-  const RoundState& r = g.round;
+SeatKnowledge KnowledgeOfUser(const YomiInput& in, bool readCharacters) {
+  const RoundState& r = in.round;
   SeatKnowledge k;
   k.own = r.HandOf(kUser).Cards();
   CardSet pile = 0;
@@ -139,11 +131,11 @@ SeatKnowledge KnowledgeOfUser(const Game& g, const TableMemory* memory, bool rea
   k.unseen = kWholePack & ~k.own & ~pile;
   k.stockCount = r.stock.StockCount;
   for (int seat = 1; seat < kUser; ++seat)
-    k.others[static_cast<std::size_t>(seat - 1)].size = r.HandOf(seat).size();
-  ReadOpenedHands(g, k.others);
+    k.others[static_cast<std::size_t>(seat - 1)].size = in.HandSize(seat);
+  ReadOpenedHands(in, k.others);
   for (const HandReading& reading : k.others)
     if (reading.opened) k.unseen &= ~reading.known;
-  if (memory && readCharacters) ReadMoves(g, *memory, k.others);
+  if (readCharacters) ReadMoves(in, k.others);
   return k;
 }
 

@@ -10,8 +10,7 @@
 
 namespace zunpa {
 
-struct Game;
-class TableMemory;
+struct YomiInput;
 
 // One other seat's hand as the user's seat reads it.
 struct HandReading {
@@ -45,8 +44,8 @@ struct SeatKnowledge {
   std::array<HandReading, 3> others{};  // seats 1..3
 };
 
-// `memory` may be null (nothing read from the moves); `readCharacters`
-// false leaves the readings out, for measuring what they add.
-SeatKnowledge KnowledgeOfUser(const Game& g, const TableMemory* memory, bool readCharacters = true);
+// `readCharacters` false leaves the readings of the moves out, for
+// measuring what they add.
+SeatKnowledge KnowledgeOfUser(const YomiInput& in, bool readCharacters = true);
 
 }  // namespace zunpa

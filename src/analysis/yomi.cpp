@@ -2,7 +2,7 @@
 
 #include "analysis/playout.h"
 #include "analysis/seat_knowledge.h"
-#include "rules/game.h"
+#include "analysis/yomi_input.h"
 #include "rules/random_source.h"
 
 namespace zunpa {
@@ -26,16 +26,16 @@ const ChoiceWorth* Advice::Find(const Choice& c) const {
   return nullptr;
 }
 
-int ChoicesAt(const Game& g, Question q, std::array<Choice, Advice::kMost>& out) {
-  const RoundState& r = g.round;
+int ChoicesAt(const YomiInput& in, Question q, std::array<Choice, Advice::kMost>& out) {
+  const RoundState& r = in.round;
   // A call under way already marks the round as decided.
-  if (!g.seats.HumanPlays() || r.RoundNo < 1 || r.OutSeat != 0) return 0;
+  if (!in.HumanPlays() || r.RoundNo < 1 || r.OutSeat != 0) return 0;
   if (r.ZunpaSeat1 != 0 && q != Question::Zunpa && q != Question::Counter) return 0;
   const Hand& hand = r.HandOf(kUser);
   int n = 0;
   switch (q) {
     case Question::Move:
-      if (!g.flow.humanInputOpen) return 0;
+      if (!in.humanInputOpen) return 0;
       for (CardSet fits = hand.Cards() & (SuitSet(r.PileSuit) | RankSet(r.PileRank)); fits != 0; fits &= fits - 1)
         Add(out, n, {Choice::Kind::Play, CodeOfBit(LowestBit(fits))});
       Add(out, n, {Choice::Kind::Draw});
@@ -57,7 +57,7 @@ int ChoicesAt(const Game& g, Question q, std::array<Choice, Advice::kMost>& out)
       Add(out, n, {Choice::Kind::Pass});
       break;
     case Question::Suit:
-      if (r.PileRank != g.roles.SuitChangeRank || r.CurrentSeat != kUser) return 0;
+      if (r.PileRank != in.roles.SuitChangeRank || r.CurrentSeat != kUser) return 0;
       for (int suit = 0; suit < 4; ++suit)
         Add(out, n, {Choice::Kind::Suit, 0, suit});
       break;
@@ -67,18 +67,18 @@ int ChoicesAt(const Game& g, Question q, std::array<Choice, Advice::kMost>& out)
 
 // Every choice is played out on the same deals, with the same randomness
 // after them: the differences between choices are then the choices' own.
-Advice Analyse(const Game& g, const TableMemory* memory, Question q, const YomiSettings& settings, std::uint64_t seed,
+Advice Analyse(const YomiInput& in, Question q, const YomiSettings& settings, std::uint64_t seed,
                const std::atomic<bool>* cancel) {
   Advice advice;
   std::array<Choice, Advice::kMost> choices{};
-  advice.count = ChoicesAt(g, q, choices);
+  advice.count = ChoicesAt(in, q, choices);
   for (int k = 0; k < advice.count; ++k)
     advice.worths[static_cast<std::size_t>(k)].choice = choices[static_cast<std::size_t>(k)];
   if (advice.count == 0) return advice;
   advice.best = 0;
   if (advice.count == 1) return advice;
 
-  const SeatKnowledge knowledge = KnowledgeOfUser(g, memory, settings.readCharacters);
+  const SeatKnowledge knowledge = KnowledgeOfUser(in, settings.readCharacters);
   PlayoutTable& table = PlayoutTable::OfThisThread(settings);
   RandomSource dealing(DeriveSeed(seed, 0x6465616c));
   UnseenDeal deal;
@@ -91,7 +91,7 @@ Advice Analyse(const Game& g, const TableMemory* memory, Question q, const YomiS
     DealUnseen(knowledge, dealing, deal);
     const std::uint64_t playoutSeed = DeriveSeed(seed, static_cast<std::uint64_t>(sample) + 1);
     for (int k = 0; k < advice.count; ++k)
-      sum[static_cast<std::size_t>(k)] += table.Worth(g, deal, q, choices[static_cast<std::size_t>(k)], playoutSeed);
+      sum[static_cast<std::size_t>(k)] += table.Worth(in, deal, q, choices[static_cast<std::size_t>(k)], playoutSeed);
     ++advice.samples;
   }
   if (advice.samples == 0) return advice;

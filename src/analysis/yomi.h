@@ -12,8 +12,7 @@
 
 namespace zunpa {
 
-struct Game;
-class TableMemory;
+struct YomiInput;
 
 // The decisions of the user's seat: a card or めくる; a 2 or the penalty
 // after a draw-two; calling Zunpa; striking back; the suit after a
@@ -70,11 +69,11 @@ inline YomiSettings WindowYomiSettings() {
 }
 
 // The choices open now; none unless the question is the user's to answer.
-int ChoicesAt(const Game& g, Question q, std::array<Choice, Advice::kMost>& out);
+int ChoicesAt(const YomiInput& in, Question q, std::array<Choice, Advice::kMost>& out);
 
 // Deterministic for a given seed. `cancel`, when set during the work, ends
 // it at the next deal with what was found so far.
-Advice Analyse(const Game& g, const TableMemory* memory, Question q, const YomiSettings& settings, std::uint64_t seed,
+Advice Analyse(const YomiInput& in, Question q, const YomiSettings& settings, std::uint64_t seed,
                const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace zunpa

@@ -56,14 +56,14 @@ void LookBackDialog::Show(const std::vector<Regret>& regrets) {
   for (const Regret& r : regrets)
     newestFirst.push_back(&r);
   std::stable_sort(newestFirst.begin(), newestFirst.end(), [](const Regret* a, const Regret* b) {
-    return a->decision->game.round.RoundNo > b->decision->game.round.RoundNo;
+    return a->decision->input.round.RoundNo > b->decision->input.round.RoundNo;
   });
   for (const Regret* r : newestFirst) {
-    const Game& g = r->decision->game;
+    const RoundState& round = r->decision->input.round;
     const Question q = r->decision->question;
     auto* row = new QTreeWidgetItem(rows_);
-    row->setText(0, QString::number(g.round.RoundNo));
-    const QString situation = QString::fromStdString(ui::SituationText(g, q));
+    row->setText(0, QString::number(round.RoundNo));
+    const QString situation = QString::fromStdString(ui::SituationText(round, q));
     row->setText(1, situation);
     row->setToolTip(1, situation);  // a long hand is cut short in its column
     row->setText(2, QString::fromStdString(ui::ChoiceWords(q, r->chosen.choice)));

@@ -3,18 +3,22 @@
 namespace zunpa {
 
 void DecisionLog::Add(const Game& g, const TableMemory& m, Question q, const Choice& c) {
-  if (!keeping_) return;
-  auto d = std::make_shared<UserDecision>(g, m, q);
+  if (keeping_) Keep(MakeYomiInput(g, m), q, c);
+}
+
+void DecisionLog::Keep(const YomiInput& in, Question q, const Choice& c) {
+  auto d = std::make_shared<UserDecision>(in, q);
   d->chosen = c;
   decisions_.push_back(std::move(d));
 }
 
 void DecisionLog::OnMove(const Game& g, const TableMemory& m, const Choice& c) {
   if (!keeping_) return;
+  const YomiInput in = MakeYomiInput(g, m);
   std::array<Choice, Advice::kMost> open{};
-  const int n = ChoicesAt(g, Question::Move, open);
+  const int n = ChoicesAt(in, Question::Move, open);
   for (int k = 0; k < n; ++k)
-    if (open[static_cast<std::size_t>(k)] == c) return Add(g, m, Question::Move, c);
+    if (open[static_cast<std::size_t>(k)] == c) return Keep(in, Question::Move, c);
 }
 
 void DecisionLog::OnAnswer(const Game& g, const TableMemory& m, const Message& question, Answer answer) {

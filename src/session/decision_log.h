@@ -8,14 +8,14 @@
 
 #include "analysis/table_memory.h"
 #include "analysis/yomi.h"
+#include "analysis/yomi_input.h"
 #include "rules/game.h"
 
 namespace zunpa {
 
 struct UserDecision {
-  UserDecision(const Game& g, const TableMemory& m, Question q) : game(g), memory(m), question(q) {}
-  Game game;
-  TableMemory memory;
+  UserDecision(const YomiInput& in, Question q) : input(in), question(q) {}
+  YomiInput input;
   Question question;
   Choice chosen;
 };
@@ -36,6 +36,7 @@ class DecisionLog {
 
  private:
   void Add(const Game& g, const TableMemory& m, Question q, const Choice& c);
+  void Keep(const YomiInput& in, Question q, const Choice& c);
   std::vector<std::shared_ptr<const UserDecision>> decisions_;
   bool keeping_ = true;
 };

@@ -9,7 +9,7 @@ std::vector<Regret> LookBack(const std::vector<std::shared_ptr<const UserDecisio
   std::vector<Regret> regrets;
   std::uint64_t index = 0;
   for (const auto& d : decisions) {
-    const Advice advice = Analyse(d->game, &d->memory, d->question, settings, DeriveSeed(0x66757269, ++index), cancel);
+    const Advice advice = Analyse(d->input, d->question, settings, DeriveSeed(0x66757269, ++index), cancel);
     if (advice.cancelled) return {};
     const ChoiceWorth* best = advice.Best();
     const ChoiceWorth* chosen = advice.Find(d->chosen);

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "analysis/table_memory.h"
+#include "analysis/yomi_input.h"
 #include "flow/turn_cycle.h"
 #include "rules/game.h"
 #include "rules/program_folder.h"
@@ -40,13 +41,9 @@ class Session {
   const DecisionLog& decisions() const { return decisions_; }
   void KeepDecisions(bool keep) { decisions_.SetKeeping(keep); }
   void Follow(PlayObserver* other);
-  // 読み's advice on `q` as the table stands: a copy of what it needs,
-  // safe to hand to another thread.
-  struct AnalysisInput {
-    explicit AnalysisInput(const Session& s) : game(s.game_), memory(s.memory_) {}
-    Game game;
-    TableMemory memory;
-  };
+  // What 読み needs for advice as the table stands: a copy, safe to hand
+  // to another thread.
+  YomiInput AnalysisInput() const { return MakeYomiInput(game_, memory_); }
 
   // Start-up of the program folder (records, settings, "つづき").
   void StartUp();

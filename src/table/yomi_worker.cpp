@@ -20,13 +20,13 @@ std::uint64_t YomiWorker::SeedFor(const Game& g) {
 void YomiWorker::Ask(const Session& session, Question q, Done done) {
   Cancel();
   cancel_ = std::make_shared<std::atomic<bool>>(false);
-  auto input = std::make_shared<Session::AnalysisInput>(session);
-  const std::uint64_t seed = SeedFor(input->game);
+  auto input = std::make_shared<const YomiInput>(session.AnalysisInput());
+  const std::uint64_t seed = SeedFor(session.game());
   const unsigned generation = generation_;
   // The destructor joins the thread, so `this` outlives it; a reply queued
   // for a worker already gone is dropped by Qt.
   thread_ = std::thread([=, this, cancel = cancel_, done = std::move(done)] {
-    const Advice advice = Analyse(input->game, &input->memory, q, WindowYomiSettings(), seed, cancel.get());
+    const Advice advice = Analyse(*input, q, WindowYomiSettings(), seed, cancel.get());
     if (advice.cancelled) return;
     QMetaObject::invokeMethod(
         this,

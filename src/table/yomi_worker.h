@@ -1,7 +1,8 @@
 #pragma once
-// 読み thinks on a thread of its own: the window hands it a copy of the
-// table and goes on; the advice comes back on the window's thread, unless
-// a newer question or a move came first. Nothing runs unless asked.
+// 読み thinks on a thread of its own: the window hands it what the user's
+// seat may know of the table and goes on; the advice comes back on the
+// window's thread, unless a newer question or a move came first. Nothing
+// runs unless asked.
 
 #include <QObject>
 #include <atomic>

@@ -26,8 +26,7 @@ YomiHint HintOf(const Advice& advice) {
   return hint;
 }
 
-std::string SituationText(const Game& g, Question q) {
-  const RoundState& r = g.round;
+std::string SituationText(const RoundState& r, Question q) {
   std::string text = "場 " + CardName(CodeOf(r.TopPrintedSuit(), r.PileRank));
   if (r.SuitDeclared)
     text += "（" + std::string(kSuitNames[static_cast<std::size_t>(std::clamp(r.PileSuit, 1, 4) - 1)]) + "）";

@@ -35,7 +35,7 @@ YomiHint HintOf(const Advice& advice);
 std::string AdviceLine(Question q, const Advice& advice);
 // The table at a decision, as ふりかえり lists it: the pile's top, the
 // hand, and the question if it was one.
-std::string SituationText(const Game& g, Question q);
+std::string SituationText(const RoundState& r, Question q);
 // What a choice of a question says, in the words of its answer.
 std::string ChoiceWords(Question q, const Choice& c);
 

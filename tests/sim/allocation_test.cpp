@@ -84,10 +84,10 @@ TEST(Allocations, AnalysingACardChoiceAndAZunpaAllocatesNothing) {
     for (const auto& d : decisions) {
       bool& seen = d->question == Question::Move ? move : zunpa;
       if ((d->question != Question::Move && d->question != Question::Zunpa) || seen ||
-          ChoicesAt(d->game, d->question, choices) < 2)
+          ChoicesAt(d->input, d->question, choices) < 2)
         continue;
       const long before = allocations.load();
-      const Advice advice = Analyse(d->game, &d->memory, d->question, settings, 7);
+      const Advice advice = Analyse(d->input, d->question, settings, 7);
       EXPECT_EQ(allocations.load() - before, 0) << "question " << int(d->question) << " of game " << game;
       EXPECT_EQ(advice.samples, settings.samples);
       seen = true;

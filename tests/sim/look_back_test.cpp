@@ -14,7 +14,7 @@ namespace {
 Advice Weigh(const UserDecision& d, int samples) {
   YomiSettings settings;
   settings.samples = samples;
-  return Analyse(d.game, &d.memory, d.question, settings, 11);
+  return Analyse(d.input, d.question, settings, 11);
 }
 
 // The game's decisions with some of them replaced: where the choices lie
@@ -36,7 +36,7 @@ TEST(LookBack, NamesTheDecisionsWhereAClearlyBetterChoiceWasOpen) {
   std::vector<bool> madeWorse;
   for (const auto& d : played) {
     std::array<Choice, Advice::kMost> open{};
-    const int n = ChoicesAt(d->game, d->question, open);
+    const int n = ChoicesAt(d->input, d->question, open);
     ASSERT_TRUE(std::find(open.begin(), open.begin() + n, d->chosen) != open.begin() + n);  // kept as made
     const Advice advice = Weigh(*d, kSamples);
     if (advice.count < 2) continue;

@@ -166,7 +166,7 @@ void KeyboardPlayTest::theHintIsYomisChoiceWithEveryWorth() {
   auto window = WindowAtTheUsersMove(dir);
   QVERIFY(window);
   const zunpa::Game& game = window->session().game();
-  const zunpa::Advice expected = zunpa::Analyse(game, &window->session().memory(), zunpa::Question::Move,
+  const zunpa::Advice expected = zunpa::Analyse(window->session().AnalysisInput(), zunpa::Question::Move,
                                                 zunpa::WindowYomiSettings(), zunpa::qt::YomiWorker::SeedFor(game));
   const int hand = game.round.HandOf(4).size(), steps = window->stepsRun();
   window->activateWindow();

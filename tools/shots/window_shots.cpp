@@ -105,9 +105,9 @@ void ShowTheHint(MainWindow& window) {
   window.table().repaint();
 }
 
-int ChoicesNow(const zunpa::Game& game) {
+int ChoicesNow(const zunpa::Session& session) {
   std::array<zunpa::Choice, zunpa::Advice::kMost> choices{};
-  return zunpa::ChoicesAt(game, zunpa::Question::Move, choices);
+  return zunpa::ChoicesAt(session.AnalysisInput(), zunpa::Question::Move, choices);
 }
 
 void OpenFromTheMenu(MainWindow& window, const char* item) {
@@ -201,7 +201,8 @@ int main(int argc, char** argv) {
   zunpa::testing::PlayUntil(window, [&] { return game.round.RoundNo >= 6 && zunpa::testing::UserToMove(window); });
   ShootTheChart(window, shots, "frmGRAPH-midgame");
   // 読み's worths on a move with several choices.
-  zunpa::testing::PlayUntil(window, [&] { return zunpa::testing::UserToMove(window) && ChoicesNow(game) >= 3; });
+  zunpa::testing::PlayUntil(window,
+                            [&] { return zunpa::testing::UserToMove(window) && ChoicesNow(window.session()) >= 3; });
   ShowTheHint(window);
   shots.Window("table-yomi-hint", &window);
   zunpa::testing::PlayUntil(window, [&] { return shots.Has("frmRESULT") && !window.session().Busy(); });

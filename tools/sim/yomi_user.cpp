@@ -18,7 +18,7 @@ YomiUser::YomiUser(std::uint64_t seed, const YomiSettings& settings, GameRecorde
     : seed_(seed), settings_(settings), recorder_(recorder) {}
 
 Choice YomiUser::Decide(Question q) {
-  const Advice advice = Analyse(session_->game(), &session_->memory(), q, settings_, DeriveSeed(seed_, ++decisions_));
+  const Advice advice = Analyse(session_->AnalysisInput(), q, settings_, DeriveSeed(seed_, ++decisions_));
   const ChoiceWorth* best = advice.Best();
   return best ? best->choice : Choice{Choice::Kind::Call};
 }
