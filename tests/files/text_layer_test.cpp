@@ -42,8 +42,8 @@ TEST(Cp932Text, LinesAreDecodedStrictly) {
 }
 
 TEST(Cp932Text, FilesAreFoundOnlyByTheirExactNameAndReadOnlyUpToTheLimit) {
-  QTemporaryDir dir;
-  const std::string folder = dir.path().toStdString();
+  TemporaryFolder dir;
+  const std::string folder = dir.path();
   WriteBytes(PathInFolder(folder, "Score.DAT"), "x");
   EXPECT_FALSE(FileExistsExactly(folder, "score.dat"));
   EXPECT_TRUE(FileExistsExactly(folder, "Score.DAT"));
