@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
   std::printf(
       "%s: hint_cpu_ms median %.2f p99 %.2f max %.2f over %zu decisions; look_back_cpu_s median %.2f max %.2f "
       "over %ld games\n",
-      kClockName, At(hints, 0.5), At(hints, 0.99), hints.back(), hints.size(), At(lookBacks, 0.5) / 1e3, lookBacks.back() / 1e3,
-      games);
+      kClockName, At(hints, 0.5), At(hints, 0.99), hints.back(), hints.size(), At(lookBacks, 0.5) / 1e3,
+      lookBacks.back() / 1e3, games);
   return 0;
 }
