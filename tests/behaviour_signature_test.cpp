@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <array>
 #include <cstdint>
 #include <ios>
 
 #include "files/data_files.h"
+#include "files/temporary_folder.h"
 #include "rules/play_observer.h"
 #include "signature_host.h"
 
@@ -64,15 +64,15 @@ bool PlayWholeGame(Game& g, SignatureHost& user, const GameCounter& counter) {
 }
 
 TEST(BehaviourSignature, ThirtyWatchedGamesWithARandomUserKeepTheirSignature) {
-  QTemporaryDir folder;
+  TemporaryFolder folder;
   ASSERT_TRUE(folder.isValid());
-  SignatureHost user(0x2b992ddfa23249d6ULL, folder.path().toStdString());
+  SignatureHost user(0x2b992ddfa23249d6ULL, folder.path());
   Session session(user);
   Game& game = session.game();
   GameCounter counter;
   game.observer = &counter;
   game.watching = true;
-  game.files.AppDir = folder.path().toStdString();
+  game.files.AppDir = folder.path();
   game.files.folder = &DataFiles();
   game.files.today = [] { return std::string("25/03/14"); };
   game.random.Seed(20250314);

@@ -4,9 +4,6 @@
 
 #include "session/session.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <random>
 #include <sstream>
 
@@ -98,7 +95,7 @@ struct Table {
   Table() {
     EXPECT_TRUE(folder.isValid());
     Game& g = session.game();
-    g.files.AppDir = folder.path().toStdString();
+    g.files.AppDir = folder.path();
     g.files.today = [] { return std::string("26/12/08"); };
     g.random.Seed(4242);
     g.observer = &counter;
@@ -116,7 +113,7 @@ struct Table {
       session.RunSteps();
     }
   }
-  std::string File(const char* name) const { return folder.path().toStdString() + "/" + name; }
+  std::string File(const char* name) const { return folder.path() + "/" + name; }
   std::string Conversation() const {
     std::ostringstream out;
     for (const Event& e : user.events)
@@ -124,7 +121,7 @@ struct Table {
     return out.str();
   }
 
-  QTemporaryDir folder;
+  TemporaryFolder folder;
   MeddlingUser user{7};
   RoundCounter counter;
   Session session{user, &DataFiles()};
@@ -280,7 +277,7 @@ TEST_F(SessionTest, AStopInsideTheQuestionOfWhichTwoEndsItsLoop) {
   session.RunStep();
   EXPECT_EQ(offers, 7);
   EXPECT_TRUE(session.Stopped());
-  EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(File("Save.txt"))));
+  EXPECT_TRUE(Exists(File("Save.txt")));
 }
 
 TEST_F(SessionTest, AStopThatCannotWriteAsksAndTheUserMayStayWithTheGameAsItWas) {

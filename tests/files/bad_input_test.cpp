@@ -3,10 +3,11 @@
 // lines and huge files. Nothing crashes, a fault is reported once, reading
 // never changes the file, and a failed resume leaves the game as it was.
 
-#include <QStringDecoder>
 #include <filesystem>
 #include <random>
+#include <string_view>
 
+#include "files/cp932_codec.h"
 #include "files/cp932_text.h"
 #include "files/high_scores.h"
 #include "files/records_file.h"
@@ -39,11 +40,20 @@ std::vector<std::string> DamagedVersionsOf(const std::string& good, unsigned see
       c = static_cast<char>(rng());
     out.push_back(noise);
   }
-  const QString text = QStringDecoder("windows-31j").decode(QByteArray::fromStdString(good));
-  out.push_back(text.toUtf8().toStdString());
-  out.push_back("\xEF\xBB\xBF" + text.toUtf8().toStdString());
-  const QByteArray utf16(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-  out.push_back(utf16.toStdString());
+  // The same text in UTF-8, with and without a byte order mark, and in
+  // little-endian UTF-16; CP932 has only characters of one UTF-16 unit.
+  std::string utf8, utf16;
+  for (std::string_view rest = good; !rest.empty();) {
+    const auto c = cp932::DecodeFirst(rest);
+    const char16_t unit = c ? c->unit : u'\uFFFD';
+    rest.remove_prefix(c ? c->size : 1);
+    cp932::AppendUtf8(utf8, unit);
+    utf16 += static_cast<char>(unit & 0xFF);
+    utf16 += static_cast<char>(unit >> 8);
+  }
+  out.push_back(utf8);
+  out.push_back("\xEF\xBB\xBF" + utf8);
+  out.push_back(utf16);
   out.push_back(std::string(good).insert(good.size() / 2, 1, '\0'));
   out.push_back(std::string(200000, '7'));  // a line without an end
   out.push_back("");

@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <csignal>
 #include <cstdio>
 
@@ -23,15 +22,6 @@ void FillTheDisk() {
   std::signal(SIGXFSZ, SIG_IGN);
   const rlimit none{0, 0};
   setrlimit(RLIMIT_FSIZE, &none);
-}
-
-std::vector<std::string> NamesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const QString& name :
-       QDir(QString::fromStdString(folder))
-           .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name))
-    names.push_back(name.toStdString());
-  return names;
 }
 
 }  // namespace zunpa::testing

@@ -3,8 +3,6 @@
 // be killed without harming the test itself.
 
 #include <functional>
-#include <string>
-#include <vector>
 
 namespace zunpa::testing {
 
@@ -13,7 +11,5 @@ int ExitOfChild(const std::function<int()>& body);
 // From here on this process may write no byte to any file, as on a full
 // disk: writes fail with an error instead of a signal.
 void FillTheDisk();
-// The names in a folder, sorted.
-std::vector<std::string> NamesIn(const std::string& folder);
 
 }  // namespace zunpa::testing

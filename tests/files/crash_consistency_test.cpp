@@ -35,6 +35,12 @@ const Writer kWriters[] = {
 
 class CrashConsistencyTest : public FolderTest, public ::testing::WithParamInterface<Writer> {
  protected:
+  void SetUp() override {
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "WebAssembly has no fork() to kill a writer in";
+#endif
+    FolderTest::SetUp();
+  }
   // The file's bytes in version `v`.
   std::string BytesOf(int v) {
     GetParam().setVersion(game, v);

@@ -1,9 +1,6 @@
 // The data files in a folder of their own, apart from the pictures and
 // sounds: an installed game keeps them in the user's data folder.
 
-#include <QDir>
-#include <QFile>
-
 #include "files/cp932_text.h"
 #include "files/high_scores.h"
 #include "files/saved_game.h"
@@ -19,18 +16,18 @@ class DataFolderTest : public FolderTest {
   void SetUp() override {
     FolderTest::SetUp();
     ASSERT_TRUE(data.isValid());
-    game.files.DataDir = data.path().toStdString();
+    game.files.DataDir = data.path();
     AddSoundFiles(game.files.AppDir);
     host.strict = false;
   }
-  QStringList InData() const { return QDir(data.path()).entryList(QDir::Files | QDir::Hidden); }
-  QStringList InProgram() const {
-    QStringList names = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
-    names.removeIf([](const QString& name) { return name.endsWith(".wav"); });
+  std::vector<std::string> InData() const { return FileNamesIn(data.path()); }
+  std::vector<std::string> InProgram() const {
+    std::vector<std::string> names = FileNamesIn(folder.path());
+    std::erase_if(names, [](const std::string& name) { return name.ends_with(".wav"); });
     return names;
   }
   std::string DataFile(const std::string& name) const { return PathInFolder(game.files.DataDir, name); }
-  QTemporaryDir data;
+  TemporaryFolder data;
 };
 
 TEST_F(DataFolderTest, EveryDataFileIsWrittenThereAndNothingBesideTheSounds) {
@@ -44,8 +41,8 @@ TEST_F(DataFolderTest, EveryDataFileIsWrittenThereAndNothingBesideTheSounds) {
   host.answers = {Answer::Ok};
   EXPECT_TRUE(SaveGame(game));
 
-  EXPECT_EQ(InData(), (QStringList{"Save.txt", "SaveData.txt", "score.dat", "zunpas.ini"}));
-  EXPECT_EQ(InProgram(), QStringList{});
+  EXPECT_EQ(InData(), (std::vector<std::string>{"Save.txt", "SaveData.txt", "score.dat", "zunpas.ini"}));
+  EXPECT_EQ(InProgram(), std::vector<std::string>{});
   EXPECT_EQ(ReadBytes(DataFile("zunpas.ini")), Golden("zunpas_default.ini"));
   EXPECT_EQ(ReadBytes(DataFile("score.dat")), Golden("score_default.dat"));
 }
@@ -57,7 +54,7 @@ TEST_F(DataFolderTest, StartUpReadsThereAndCleansUpThere) {
   StartUp(game);
   EXPECT_EQ(game.roles, (Roles{1, 13, 3}));
   EXPECT_TRUE(game.display.continueEnabled);
-  EXPECT_EQ(InData(), (QStringList{"SaveData.txt", "zunpas.ini"}));
+  EXPECT_EQ(InData(), (std::vector<std::string>{"SaveData.txt", "zunpas.ini"}));
   EXPECT_TRUE(host.events.empty());
 }
 
@@ -76,7 +73,7 @@ TEST_F(DataFolderTest, AnUnwritableDataFolderGetsTheUsualQuestion) {
   EXPECT_TRUE(SaveSettingsAndRecords(game));
   EXPECT_EQ(host.MessageTexts(),
             std::vector<std::string>{"ファイルにデータを書き込みできませんでした。\nこのまま終了しますか？"});
-  EXPECT_EQ(InProgram(), QStringList{});
+  EXPECT_EQ(InProgram(), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #pragma once
 // A game whose program folder is a fresh temporary folder.
 
-#include <QTemporaryDir>
 #include <string>
 
 #include "../table_builder.h"
 #include "files/data_files.h"
+#include "temporary_folder.h"
 
 namespace zunpa::testing {
 
@@ -25,7 +25,7 @@ class FolderTest : public TableTest {
   void SetUp() override {
     TableTest::SetUp();
     ASSERT_TRUE(folder.isValid());
-    game.files.AppDir = folder.path().toStdString();
+    game.files.AppDir = folder.path();
     game.files.folder = &DataFiles();
     game.files.today = [] { return std::string("26/12/07"); };
   }
@@ -39,7 +39,7 @@ class FolderTest : public TableTest {
       if (e.buttons == Buttons::Ok) out.push_back(e.text);
     return out;
   }
-  QTemporaryDir folder;
+  TemporaryFolder folder;
 };
 
 }  // namespace zunpa::testing

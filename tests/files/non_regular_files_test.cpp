@@ -8,8 +8,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QFileInfo>
 #include <chrono>
 #include <cstring>
 #include <future>
@@ -52,7 +50,7 @@ std::string PutSquatter(Squatter s, const std::string& path) {
       EXPECT_EQ(symlink(fifo.c_str(), path.c_str()), 0);
       break;
     case Squatter::Folder:
-      EXPECT_TRUE(QDir().mkdir(QString::fromStdString(path)));
+      EXPECT_TRUE(MakeFolder(path));
       break;
     case Squatter::Socket: {
       const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
@@ -115,18 +113,26 @@ const std::vector<DataFile>& EveryDataFile() {
   return files;
 }
 
-class NonRegularFileTest : public FolderTest {};
+class NonRegularFileTest : public FolderTest {
+ protected:
+  void SetUp() override {
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "node's file system makes no FIFOs or sockets";
+#endif
+    FolderTest::SetUp();
+  }
+};
 
 TEST_F(NonRegularFileTest, EveryReaderComesBackWithAFaultAndNoWriterReplacesIt) {
   for (const DataFile& file : EveryDataFile()) {
     for (Squatter s : kSquatters) {
       SCOPED_TRACE(std::string(file.name) + " is a " + NameOf(s));
-      QTemporaryDir dir;
+      TemporaryFolder dir;
       ScriptedHost quiet;
       quiet.strict = false;
       Game g(quiet);
       UseStandardTable(g);
-      g.files.AppDir = dir.path().toStdString();
+      g.files.AppDir = dir.path();
       g.files.folder = &DataFiles();
       const std::string path = FileIn(g, file.name);
       const std::string fifo = PutSquatter(s, path);

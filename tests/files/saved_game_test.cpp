@@ -77,7 +77,7 @@ TEST_F(SavedGameTest, CancelSavesNothing) {
   MidGame(5);
   host.answers = {Answer::Cancel};
   SaveGame(game);
-  EXPECT_FALSE(QFile::exists(QString::fromStdString(File("SaveData.txt"))));
+  EXPECT_FALSE(Exists(File("SaveData.txt")));
 }
 
 TEST_F(SavedGameTest, ResumingDealsTheSavedRoundAgainWithTheLeaderFirst) {
@@ -163,7 +163,7 @@ TEST_F(SavedGameTest, FailedSaveIsReportedAndTheGameGoesOn) {
   SaveGame(game);
   EXPECT_EQ(host.MessageTexts().back(), "ファイルに保存できませんでした。");
   EXPECT_EQ(round.RoundNo, 5);
-  game.files.AppDir = folder.path().toStdString();
+  game.files.AppDir = folder.path();
   EXPECT_EQ(Get("SaveData.txt"), Golden("savedata_round5.txt"));
 }
 

@@ -1,8 +1,5 @@
 #include "files/settings_file.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include "files/cp932_text.h"
 #include "files/start_up.h"
 #include "folder_fixture.h"
@@ -110,12 +107,12 @@ TEST_F(SettingsFileTest, FailedWriteAtExitAsksAndKeepsThePreviousFile) {
 
 TEST_F(SettingsFileTest, NameTakenByAFolderIsAFailedWriteThatLosesNothing) {
   StartUp(game);
-  ASSERT_TRUE(QDir(folder.path()).mkdir("zunpas.ini"));
+  ASSERT_TRUE(MakeFolder(File("zunpas.ini")));
   Put("Save.txt", Golden("save_populated.txt"));
   game.records.Add(0, RecRounds, 1);
   host.answers = {Answer::No};
   EXPECT_FALSE(SaveSettingsAndRecords(game));
-  EXPECT_TRUE(QFileInfo(QString::fromStdString(File("zunpas.ini"))).isDir());
+  EXPECT_TRUE(IsFolder(File("zunpas.ini")));
 }
 
 }  // namespace

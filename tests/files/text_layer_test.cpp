@@ -42,8 +42,8 @@ TEST(Cp932Text, LinesAreDecodedStrictly) {
 }
 
 TEST(Cp932Text, FilesAreFoundOnlyByTheirExactNameAndReadOnlyUpToTheLimit) {
-  QTemporaryDir dir;
-  const std::string folder = dir.path().toStdString();
+  TemporaryFolder dir;
+  const std::string folder = dir.path();
   WriteBytes(PathInFolder(folder, "Score.DAT"), "x");
   EXPECT_FALSE(FileExistsExactly(folder, "score.dat"));
   EXPECT_TRUE(FileExistsExactly(folder, "Score.DAT"));
@@ -82,6 +82,9 @@ TEST(DataItems, DecimalsAreWrittenWithoutTrailingZeros) {
 // The game's own decimal texts, for libraries without floating-point
 // from_chars and to_chars, against this library's.
 TEST(DataItems, DecimalTextsAreReadAndWrittenAsCharconvDoes) {
+#ifdef __EMSCRIPTEN__
+  GTEST_SKIP() << "libc++ 13 has no floating-point to_chars and from_chars to compare with";
+#else
   std::vector<double> values = {0.0,
                                 9,
                                 8.25,
@@ -156,6 +159,7 @@ TEST(DataItems, DecimalTextsAreReadAndWrittenAsCharconvDoes) {
       EXPECT_TRUE(std::isnan(expected) ? std::isnan(*read) : *read == expected) << text;
       EXPECT_EQ(std::signbit(*read), std::signbit(expected)) << text;
     }
+#endif
 }
 
 }  // namespace
