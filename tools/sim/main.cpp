@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
     std::cout << HelpText();
     return 0;
   }
+  if (!kHaveThreads && options.threads > 1)
+    std::cerr << "zunpa-sim: this build has no threads; all games are played on one, with the same results\n";
   std::ofstream logFile;
   if (!options.logPath.empty()) {
     logFile.open(options.logPath, std::ios::binary | std::ios::trunc);

@@ -55,8 +55,9 @@ void PlayOneGame(const SimOptions& options, long index, GameRecorder& recorder, 
 }
 
 RunStats RunGames(const SimOptions& options, std::ostream* log) {
-  const int threads =
+  const int asked =
       options.threads > 0 ? options.threads : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  const int threads = kHaveThreads ? asked : 1;
   // Games are played in blocks; each block's logs are written in game order
   // before the next block starts, so memory stays flat however many games.
   const long block = 64L * threads;

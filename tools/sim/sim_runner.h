@@ -10,6 +10,14 @@
 
 namespace zunpa::sim {
 
+// WebAssembly built without threads plays every game on the calling thread;
+// the games and their log are the same whatever the threads.
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+inline constexpr bool kHaveThreads = false;
+#else
+inline constexpr bool kHaveThreads = true;
+#endif
+
 // Plays the games; writes the log to `log` when it is not null.
 RunStats RunGames(const SimOptions& options, std::ostream* log);
 // Plays game `index` of a run, adding to `recorder`'s statistics.
