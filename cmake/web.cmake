@@ -46,6 +46,12 @@ endif()
 function(zunpa_node_program target)
   target_link_options(${target} PRIVATE ${ZUNPA_NODE_LINK_FLAGS})
 endfunction()
+# The same on emscripten's in-memory file system, the one a page starts with.
+function(zunpa_memfs_program target)
+  set(flags ${ZUNPA_NODE_LINK_FLAGS})
+  list(REMOVE_ITEM flags -sNODERAWFS=1)
+  target_link_options(${target} PRIVATE ${flags})
+endfunction()
 
 # Debian's em++ finds its JavaScript helpers (acorn) only on node's system path.
 set(zunpa_node_path "env;NODE_PATH=/usr/share/nodejs")
