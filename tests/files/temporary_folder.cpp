@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <random>
+#include <string>
 
 namespace zunpa::testing {
 namespace {
@@ -44,7 +46,10 @@ void RemoveAll(const std::string& path) {
 
 TemporaryFolder::TemporaryFolder() {
   const char* tmp = std::getenv("TMPDIR");
-  std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/zunpa-test-XXXXXX";
+  // emscripten's mkdtemp draws its name from a clock of milliseconds: two
+  // folders made within one would collide, so a random number comes first.
+  std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/zunpa-test-" +
+                        std::to_string(std::random_device{}()) + "-XXXXXX";
   if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
 }
 
