@@ -10,13 +10,6 @@
 #endif
 
 namespace zunpa {
-namespace {
-
-bool Encodable(char32_t point) {
-  return cp932::Encode(std::u32string_view(&point, 1)).has_value();
-}
-
-}  // namespace
 
 #if defined(__unix__) || defined(__APPLE__)
 bool FileExistsExactly(const std::string& folder, const std::string& name) {
@@ -90,7 +83,7 @@ std::string SanitizeForCp932(std::string_view utf8) {
       point = 0x201D;
     } else if (point < 0x20 || point == 0x7F) {
       point = ' ';
-    } else if (!Encodable(point)) {
+    } else if (!cp932::EncodeOne(point)) {
       point = '?';
     }
     cp932::AppendUtf8(out, point);
