@@ -119,3 +119,17 @@ if(UNIX AND NOT APPLE)
   include(packaging/install.cmake)
 endif()
 
+
+# What the web page carries from here: the pictures as PNG, the sounds as
+# Ogg Opus (a tenth of the size) beside the WAV files, the manual and the
+# app's manifest (scripts/web.sh builds it).
+find_program(OPUSENC opusenc)
+set(web_assets ${CMAKE_BINARY_DIR}/web-assets)
+add_custom_target(
+  web-assets
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${web_assets}
+  COMMAND zunpa-images --web ${web_assets}
+  COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DOUT=${web_assets} -DOPUSENC=${OPUSENC}
+          -DSTATIC=${PROJECT_SOURCE_DIR}/web/static -P ${PROJECT_SOURCE_DIR}/cmake/web_assets.cmake
+  DEPENDS zunpa-images sounds
+  COMMENT "Laying out the web page's pictures and sounds")

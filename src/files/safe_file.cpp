@@ -23,6 +23,8 @@
 namespace zunpa {
 namespace {
 
+DurableStore durableStore = nullptr;
+
 // `<name>.` and six letters or digits, as mkstemp makes them.
 bool IsLeftoverOf(std::string_view entry, std::string_view name) {
   if (entry.size() != name.size() + 7 || entry.substr(0, name.size()) != name || entry[name.size()] != '.')
@@ -33,6 +35,10 @@ bool IsLeftoverOf(std::string_view entry, std::string_view name) {
 }
 
 }  // namespace
+
+void SetDurableStore(DurableStore store) {
+  durableStore = store;
+}
 
 #ifdef ZUNPA_POSIX_FILES
 namespace {
@@ -169,6 +175,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, cons
   if (fd < 0) return false;
   bool written = ::fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, bytes, calls) && calls.syncData(fd) == 0;
   written = calls.close(fd) == 0 && written;
+  if (written && durableStore && !durableStore(target, bytes)) written = false;
   if (!written || calls.rename(temporary.c_str(), target.c_str()) != 0) {
     ::unlink(temporary.c_str());
     return false;
@@ -239,7 +246,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, cons
   file.flush();
   const bool written = static_cast<bool>(file);
   file.close();
-  if (!written || file.fail()) {
+  if (!written || file.fail() || (durableStore && !durableStore(target.string(), bytes))) {
     std::filesystem::remove(temporary, error);
     return false;
   }

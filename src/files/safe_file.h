@@ -27,6 +27,13 @@ struct FileCalls {
 };
 const FileCalls& SystemFileCalls();
 
+// Where a web page keeps its files for good (emscripten's own files live
+// only in memory): given the target's path and bytes once the temporary
+// file is written, before the rename. False stops the write there, so the
+// previous file stays in both places. Natively there is none.
+using DurableStore = bool (*)(const std::string& path, const std::string& bytes);
+void SetDurableStore(DurableStore store);
+
 // Writes `<path>.XXXXXX`, syncs it to the disk and renames it over `path`,
 // then syncs the folder. False when any step failed: the previous file is
 // then untouched and no temporary file is left. A link is written through

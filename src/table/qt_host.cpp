@@ -21,6 +21,7 @@
 #include "rules/options.h"
 #include "table/table_widget.h"
 #include "table/window_growth.h"
+#include "ui_logic/table_layout.h"
 
 namespace zunpa::qt {
 
@@ -103,7 +104,8 @@ void QtHost::Announce(const Announcement& a) {
 void QtHost::ShowBalloon(const Announcement& a) {
   if (a.speaker < 1 || a.speaker > kSeats) return;
   table_.ShowLanded();
-  table_.ShowBalloon(QString::fromUtf8(a.text.data(), int(a.text.size())), {3120, kRowTop[a.speaker - 1] + 120});
+  table_.ShowBalloon(QString::fromUtf8(a.text.data(), int(a.text.size())),
+                     {ui::kBalloonLeft, kRowTop[a.speaker - 1] + ui::kBalloonDrop});
   const double seconds =
       a.balloonSeconds > 0 ? a.balloonSeconds : BalloonSeconds((game_ ? game_->options : Options{}).SpeedIndex);
   Wait(seconds);

@@ -7,19 +7,21 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
+#include <cstring>
 
 #include "table/balloon.h"
 #include "table/table_accessible.h"
 #include "ui_logic/hit_test.h"
 #include "ui_logic/picture_files.h"
 #include "ui_logic/start_hint.h"
+#include "ui_logic/table_layout.h"
 
 namespace zunpa::qt {
 namespace {
 
 const QColor kCaption(255, 255, 255);
 constexpr double kLabelPoints = 9;
-constexpr int kListLeft = 6840, kListStep = 375, kListTop = 60, kListWidth = 375, kListHeight = 5820;
+using ui::kListHeight, ui::kListLeft, ui::kListStep, ui::kListTop, ui::kListWidth;
 
 QColor ColourOf(unsigned rgb) {
   return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
@@ -91,32 +93,41 @@ QLabel* TableWidget::AddLabel(const QString& name, QRect twips, double points, Q
   return label;
 }
 
+// The captions stand where the shared layout puts them; the window keeps
+// a pointer to each one it writes.
 void TableWidget::BuildSeatPanels() {
-  const auto left = Qt::AlignLeft | Qt::AlignVCenter;
-  const auto right = Qt::AlignRight | Qt::AlignVCenter;
-  for (int i = 0; i < kSeats; ++i) {
-    const int dy = kRowTop[i] - kRowTop[0];
-    const QString n = QString::number(i);
-    names_[i] = AddLabel("lblPLNM" + n, {120, 60 + dy, 1215, 255}, kLabelPoints, left);
-    standings_[i] = AddLabel("lblJUNI" + n, {1320, 60 + dy, 735, 255}, kLabelPoints, right);
-    AddLabel("Label1" + QString::number(2 * i), {120, 300 + dy, 1215, 255}, kLabelPoints, left)->setText("現在得点");
-    AddLabel("Label1" + QString::number(2 * i + 1), {120, 540 + dy, 1215, 255}, kLabelPoints, left)
-        ->setText("前回得点");
-    totals_[i] = AddLabel("lblRUIS" + n, {1320, 300 + dy, 735, 255}, kLabelPoints, right);
-    lastPoints_[i] = AddLabel("lblPOINT" + n, {1320, 540 + dy, 735, 255}, kLabelPoints, right);
-    zunpaRecords_[i] = AddLabel("lblDNUM" + n, {120, 780 + dy, 1215, 255}, kLabelPoints, left);
-    wins_[i] = AddLabel("lblWNUM" + n, {1320, 780 + dy, 735, 255}, kLabelPoints, right);
+  const auto align = [](ui::Align a) {
+    return a == ui::Align::Left    ? Qt::AlignLeft | Qt::AlignVCenter
+           : a == ui::Align::Right ? Qt::AlignRight | Qt::AlignVCenter
+                                   : Qt::Alignment(Qt::AlignCenter);
+  };
+  const std::array<std::pair<const char*, std::array<QLabel*, kSeats>*>, 6> seatLabels = {{{"lblPLNM", &names_},
+                                                                                           {"lblJUNI", &standings_},
+                                                                                           {"lblRUIS", &totals_},
+                                                                                           {"lblPOINT", &lastPoints_},
+                                                                                           {"lblDNUM", &zunpaRecords_},
+                                                                                           {"lblWNUM", &wins_}}};
+  const std::array<std::pair<const char*, QLabel**>, 5> centre = {{{"lblROUND", &roundCaption_},
+                                                                   {"lblZAN", &stockCounter_},
+                                                                   {"lblGOKEI", &handTotal_},
+                                                                   {"lblSTART", &startHint_},
+                                                                   {"lblYOMI", &adviceLine_}}};
+  for (const ui::LabelPlace& place : ui::TableLabels()) {
+    const QString name = Text(place.name);
+    QLabel* label =
+        AddLabel(name, {place.left, place.top, place.width, place.height}, place.points, align(place.align));
+    if (!place.fixedText.empty()) label->setText(Text(place.fixedText));
+    for (const auto& [stem, labels] : seatLabels)
+      if (name.startsWith(stem) && name.size() == int(std::strlen(stem)) + 1)
+        (*labels)[name.back().digitValue()] = label;
+    for (const auto& [own, pointer] : centre)
+      if (name == own) *pointer = label;
   }
 }
 
 void TableWidget::BuildCentre() {
-  roundCaption_ = AddLabel("lblROUND", {240, 3780, 1695, 375}, 12, Qt::AlignCenter);
   roundCaption_->installEventFilter(this);
   roundCaption_->setToolTip("ダブルクリックでレントゲン機能");
-  stockCounter_ = AddLabel("lblZAN", {4590, 3180, 975, 255}, kLabelPoints, Qt::AlignCenter);
-  handTotal_ = AddLabel("lblGOKEI", {3000, 4500, 495, 375}, 10, Qt::AlignCenter);
-  startHint_ = AddLabel("lblSTART", {2400, 1980, 4320, 1200}, 10, Qt::AlignCenter);
-  adviceLine_ = AddLabel("lblYOMI", {3600, 4140, 3180, 600}, 9, Qt::AlignLeft | Qt::AlignVCenter);
   adviceLine_->setWordWrap(true);
   adviceLine_->setStyleSheet("color: rgb(255, 236, 150);");
   adviceLine_->hide();
@@ -276,7 +287,8 @@ void TableWidget::PlaceWidgets() {
     font.setPixelSize(std::max(6, int(placed.points * pixelsPerPoint + 0.5)));
     placed.label->setFont(font);
   }
-  drawButton_->setGeometry(transform_.ToPixels(4680, 4380, 735, 375));
+  drawButton_->setGeometry(
+      transform_.ToPixels(ui::kDrawButton.left, ui::kDrawButton.top, ui::kDrawButton.width, ui::kDrawButton.height));
   QFont buttonFont = drawButton_->font();
   buttonFont.setPixelSize(std::max(6, int(kLabelPoints * pixelsPerPoint + 0.5)));
   drawButton_->setFont(buttonFont);

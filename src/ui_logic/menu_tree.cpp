@@ -1,5 +1,6 @@
 #include "ui_logic/menu_tree.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zunpa::ui {
@@ -87,6 +88,14 @@ std::vector<MenuItem> WindowMenuBar() {
             Item("mneHINT", "ﾋﾝﾄ(&I)", "H"), Check("mneYOMI", "問いにも読み(&Y)", false),
             Item("mneFURIKAERI", "ふりかえり(&R)"), Separator("mneh9"), Check("mneMOTION", "ｶｰﾄﾞの動き(&M)")});
   bar.insert(bar.end() - 1, std::move(view));
+  return bar;
+}
+
+std::vector<MenuItem> PageMenuBar() {
+  std::vector<MenuItem> bar = WindowMenuBar();
+  std::vector<MenuItem>& game = bar[0].items;
+  const auto save = std::find_if(game.begin(), game.end(), [](const MenuItem& item) { return item.name == "mneSAVE"; });
+  game.insert(save + 1, {Item("mneEXPORT", "書き出し(&E)..."), Item("mneIMPORT", "読み込み(&I)...")});
   return bar;
 }
 

@@ -27,6 +27,9 @@ std::vector<MenuItem> InitialMenuBar();
 // The bar the window shows: the items above, and those that go beyond the
 // table (a numbered game, the log, the chart, the hint, card motion).
 std::vector<MenuItem> WindowMenuBar();
+// The web page's bar: the window's, and the data files out to a download
+// and in from the player's own, since a page has no folder of its own.
+std::vector<MenuItem> PageMenuBar();
 
 // The letter marked by "&" in a caption, or 0 when there is none.
 char AcceleratorOf(std::string_view caption);

@@ -1,7 +1,9 @@
 // Writes the table's pictures into the program folder.
 // Usage: zunpa-images FOLDER            the 57 card pictures, arrows and icons
+//        zunpa-images --web FOLDER      the same as PNG for the web page
 //        zunpa-images --contact-sheet FILE.png   all 57 at 100 % and 200 %
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -64,6 +66,22 @@ bool WriteFolder(const QString& folder) {
   return WriteDesktopIcons(folder) && ok;
 }
 
+// The web page's pictures: the same drawings as PNG under pictures/, and
+// the program's icon at the sizes a web app's manifest names.
+bool WriteWebFolder(const QString& folder) {
+  bool ok = QDir().mkpath(folder + "/pictures") && QDir().mkpath(folder + "/icons");
+  for (const Named& n : CardPictures())
+    ok = n.image.save(folder + "/pictures/" + QString(n.name).replace(".bmp", ".png"), "PNG", 9) && ok;
+  ok = Arrow(false).save(folder + "/pictures/ArrowDn.png", "PNG", 9) && ok;
+  ok = Arrow(true).save(folder + "/pictures/ArrowUp.png", "PNG", 9) && ok;
+  const QImage icon = ProgramIcon();
+  for (int size : {64, 192, 512})
+    ok = icon.scaledToWidth(size, Qt::SmoothTransformation)
+             .save(QString("%1/icons/icon-%2.png").arg(folder).arg(size), "PNG", 9) &&
+         ok;
+  return ok;
+}
+
 // Thirteen to a row, each suit a row, then the back and the markers; first
 // at 100 %, then at 200 %.
 bool WriteContactSheet(const QString& file) {
@@ -99,9 +117,10 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   UseCardFont();
   const QStringList args = app.arguments();
+  if (args.size() == 3 && args[1] == "--web") return WriteWebFolder(args[2]) ? 0 : 1;
   if (args.size() == 3 && args[1] == "--contact-sheet") return WriteContactSheet(args[2]) ? 0 : 1;
   if (args.size() != 2) {
-    std::fprintf(stderr, "usage: zunpa-images FOLDER | zunpa-images --contact-sheet FILE.png\n");
+    std::fprintf(stderr, "usage: zunpa-images FOLDER | --web FOLDER | --contact-sheet FILE.png\n");
     return 2;
   }
   return WriteFolder(args[1]) ? 0 : 1;

@@ -1,0 +1,17 @@
+# Run by the web-assets target: the sounds and the static files of the site.
+file(GLOB wavs ${BUILD}/*.wav)
+file(MAKE_DIRECTORY ${OUT}/sounds)
+foreach(wav ${wavs})
+  get_filename_component(stem ${wav} NAME_WE)
+  file(COPY ${wav} DESTINATION ${OUT}/sounds)
+  if(OPUSENC)
+    execute_process(COMMAND ${OPUSENC} --quiet --bitrate 40 --comp 10 ${wav} ${OUT}/sounds/${stem}.opus
+                    RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR "opusenc failed on ${wav}")
+    endif()
+  endif()
+endforeach()
+configure_file(${BUILD}/Zunpas.hlp ${OUT}/Zunpas.html COPYONLY)
+file(GLOB static ${STATIC}/*)
+file(COPY ${static} DESTINATION ${OUT})
