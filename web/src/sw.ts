@@ -1,0 +1,2 @@
+// Placeholder replaced below.
+export {};
