@@ -104,6 +104,10 @@ export class App {
     }, view.next.pause * 1000);
   }
 
+  get stepPending(): boolean {
+    return this.stepTimer !== 0;
+  }
+
   stop(): void {
     this.stopped = true;
     clearTimeout(this.stepTimer);

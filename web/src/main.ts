@@ -12,6 +12,7 @@ import { registerCommands } from './commands';
 import { Sound } from './sound';
 import { Table } from './table';
 import { registerFeatures } from './features';
+import { installTestHooks } from './test_hooks';
 
 async function boot(): Promise<void> {
   const shell = document.getElementById('app')!;
@@ -60,6 +61,7 @@ async function boot(): Promise<void> {
   document.addEventListener('keydown', unlock, { once: true, capture: true });
   registerCommands(app);
   registerFeatures(app);
+  installTestHooks(app);
   installKeys(table, menus, { choose: (name) => void app!.choose(name), draw: () => void app!.play('draw') });
   shell.classList.add('ready');
   table.fit();
