@@ -122,6 +122,7 @@ Json ViewJson(Page& page) {
           {"handTotal", {{"visible", d.handTotalVisible}, {"text", d.handTotal}, {"size", d.handTotalFontSize}}},
           {"marks", marks},
           {"roundCaption", d.roundCaption},
+          {"roundNo", game.round.RoundNo},
           {"xray", d.xray},
           {"lists", d.xray ? ListsJson(game) : Json::array()},
           {"seats", SeatsJson(d)},
