@@ -1,7 +1,7 @@
 // The site: the page's TypeScript, the two WebAssembly instances and the
 // pictures and sounds made by the desktop build, all from one origin.
 import { resolve } from 'node:path';
-import { defineConfig } from 'vite';
+import { defineConfig } from 'vitest/config';
 
 const build = process.env.ZUNPA_WEB_BUILD ?? resolve(import.meta.dirname, '../build-web');
 // Pictures, sounds and the manual, made by the desktop build (web-assets).
@@ -29,4 +29,5 @@ export default defineConfig({
   },
   worker: { format: 'es' },
   server: { host: '127.0.0.1' },
+  test: { include: ['tests/unit/**/*.test.ts'] },
 });

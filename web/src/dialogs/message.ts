@@ -38,6 +38,6 @@ export function showMessage(m: Json, announce: (text: string) => void): Promise<
     },
     // Esc presses the second button (キャンセル, いいえ), or a lone OK.
     () => (buttons.find((b) => b.isCancel) ?? buttons[buttons.length - 1]).value,
-    `message ${m.asked !== 'None' ? 'question' : ''}`,
+    `message buttons-${m.buttons} ${m.asked !== 'None' ? 'question' : ''}`,
   );
 }
