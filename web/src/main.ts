@@ -18,7 +18,8 @@ async function boot(): Promise<void> {
   const shell = document.getElementById('app')!;
   const live = document.getElementById('live')!;
   const stage = document.getElementById('stage')!;
-  const files = await loadFiles();
+  // The files and the core come in side by side.
+  const filesLoaded = loadFiles();
   let app: App | null = null;
   const events = {
     display: () => app?.table.requestRender(),
@@ -37,6 +38,9 @@ async function boot(): Promise<void> {
     { ask: (kind, data) => host!.ask(kind, data), tell: (kind, data) => host?.tell(kind, data) },
     { store: storeFile },
   );
+  performance.mark('zunpa-core');
+  const files = await filesLoaded;
+  performance.mark('zunpa-files');
   core.fs.mkdir(kAppDir);
   core.fs.mkdir(kDataDir);
   for (const [name, bytes] of files) core.fs.writeFile(`${kDataDir}/${name}`, bytes);
@@ -44,6 +48,7 @@ async function boot(): Promise<void> {
   for (const name of core.query<string[]>('soundFiles')) core.fs.writeFile(`${kAppDir}/${name}`, new Uint8Array());
 
   const table = new Table(core, stage);
+  performance.mark('zunpa-table-built');
   const menus = new MenuBar(core.query('menuBar'), document.getElementById('menus')!);
   const sound = new Sound();
   app = new App(core, table, menus, sound, live);
@@ -65,7 +70,9 @@ async function boot(): Promise<void> {
   installKeys(table, menus, { choose: (name) => void app!.choose(name), draw: () => void app!.play('draw') });
   shell.classList.add('ready');
   table.fit();
+  performance.mark('zunpa-table');
   await app.play('start', { appDir: kAppDir, dataDir: kDataDir });
+  performance.mark('zunpa-started');
   table.surface.focus({ preventScroll: true });
   document.body.dataset.ready = 'true';
 }
