@@ -124,4 +124,19 @@ await withBrowser(async ({ browser, url }) => {
   compare(await storedFiles(page), finished.files, ['zunpas.ini', 'Save.txt', 'SaveData.txt', 'score.dat']);
   assert.deepEqual(errors, []);
   await context.close();
+
+  // A phone held upright: a round by taps, every card of the hand in view
+  // and each button at least 44 CSS pixels tall where the table allows.
+  const phone = await openPage(browser, url, { viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true });
+  await startNumberedGame(phone.page);
+  const first = await view(phone.page);
+  await playUntil(phone.page, [], 'tap', (v) => {
+    if (v.roundNo !== first.roundNo) return true;
+    return false;
+  });
+  await screenshot(phone.page, 'game-phone');
+  for (const box of await phone.page.locator('button[data-code]').evaluateAll((bs) => bs.map((b) => b.getBoundingClientRect().toJSON())))
+    assert.ok(box.left >= 0 && box.right <= 360 && box.top >= 0 && box.bottom <= 640, 'a card in view');
+  assert.deepEqual(phone.errors, []);
+  await phone.context.close();
 });
