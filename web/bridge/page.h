@@ -11,6 +11,8 @@ struct Page {
   WebHost host;
   Session session;
   ui::GameLog log;
+  // Counts the log's resets, so that the page knows a new log from a longer one.
+  unsigned logGeneration = 0;
   Page();
 };
 
