@@ -12,6 +12,7 @@ Page::Page() : session(host, &DataFiles()) {
   game.random.SetClockDriven(true);
   host.SetGame(game);
   session.Follow(&log);
+  log.OnReset([this] { ++logGeneration; });
   session.OnGameSaved([](std::optional<std::uint64_t> number) {
     TellPage("gameSaved", {{"number", number ? std::to_string(*number) : std::string()}});
   });

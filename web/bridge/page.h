@@ -17,6 +17,8 @@ struct Page {
   // The settings as the file last had them: a page has no exit to write
   // them at, so they are written whenever a command has changed them.
   std::optional<Settings> settingsKept;
+  // Counts the log's resets, so that the page knows a new log from a longer one.
+  unsigned logGeneration = 0;
   Page();
 };
 

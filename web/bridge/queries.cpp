@@ -1,8 +1,9 @@
 // The page's questions that never wait: the table, the menus, the log, the
-// score sheet, 読み's input, and the rules of the dialogs, which the page
-// keeps open and asks what each button does.
+// score sheet and its chart, 読み's input, and the rules of the dialogs,
+// which the page keeps open and asks what each button does.
 
 #include "analysis/yomi_input.h"
+#include "chart_json.h"
 #include "files/cp932_text.h"
 #include "files/start_up.h"
 #include "page.h"
@@ -182,7 +183,7 @@ Json LogJson(const Page& page, const Json& r) {
   const auto& all = page.log.entries();
   for (std::size_t i = from; i < all.size(); ++i)
     entries.push_back({{"seat", all[i].seat}, {"kind", int(all[i].kind)}, {"text", all[i].text}});
-  return {{"total", all.size()}, {"entries", entries}};
+  return {{"total", all.size()}, {"generation", page.logGeneration}, {"entries", entries}};
 }
 
 Json GameNumberJson(const Page& page, const Json& r) {
@@ -209,6 +210,8 @@ Json RunQuery(Page& page, const Json& r) {
   if (op == "menuBar") return MenuBarJson(ui::PageMenuBar());
   if (op == "log") return LogJson(page, r);
   if (op == "sheet") return ScoreSheetJson(page.session.game().display.sheet);
+  if (op == "chart") return ScoreChartJson(page.session.game().display.sheet);
+  if (op == "seatColours") return SeatColoursJson(page.session.game().display.sheet, r.value("ground", 0u));
   if (op == "yomiInput") return YomiInputBytes(page);
   if (op == "gameNumber") return GameNumberJson(page, r);
   if (op == "playerSelection") return PlayerSelectionStep(r);

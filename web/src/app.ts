@@ -40,6 +40,7 @@ export class App {
   readonly afterRender: ((view: Json) => void)[] = [];
   private stepTimer = 0;
   private stopped = false;
+  private holds = 0;
   host!: WebHost;
 
   constructor(
@@ -97,11 +98,24 @@ export class App {
     clearTimeout(this.stepTimer);
     this.stepTimer = 0;
     const view = this.table.view;
-    if (this.stopped || !view?.next.run) return;
+    if (this.stopped || this.holds > 0 || !view?.next.run) return;
     this.stepTimer = window.setTimeout(() => {
       this.stepTimer = 0;
       void this.play('step');
     }, view.next.pause * 1000);
+  }
+
+  // A window of the user's own between two steps: the computer waits.
+  async between<T>(open: () => Promise<T>): Promise<T> {
+    ++this.holds;
+    clearTimeout(this.stepTimer);
+    this.stepTimer = 0;
+    try {
+      return await open();
+    } finally {
+      // A command still under way schedules its own next step.
+      if (--this.holds === 0 && !this.core.busy) this.schedule();
+    }
   }
 
   get stepPending(): boolean {

@@ -9,6 +9,7 @@ declare global {
     zunpaTest: {
       view(): unknown;
       idle(): boolean;
+      stepPending(): boolean;
       storedFiles(): Promise<Record<string, string>>;
     };
   }
@@ -19,6 +20,8 @@ export function installTestHooks(app: App): void {
     view: () => app.core.query('view'),
     // Idle: no command under way and no step waiting, or a dialog waits on the user.
     idle: () => document.querySelector('dialog[open]') !== null || (!app.core.busy && !app.stepPending),
+    // A computer's move waits on its timer, no command under way.
+    stepPending: () => app.stepPending,
     storedFiles: async () => {
       const out: Record<string, string> = {};
       for (const [name, bytes] of await loadFiles())
