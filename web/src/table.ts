@@ -87,6 +87,7 @@ export class Table {
     this.labels.get('lblROUND')!.addEventListener('dblclick', () => this.onCaptionDoubleClick());
     this.labels.get('lblROUND')!.title = 'ダブルクリックでレントゲン機能';
     this.labels.get('lblYOMI')!.classList.add('advice');
+    this.labels.get('lblYOMI')!.hidden = true;
     this.labels.get('lblSTART')!.classList.add('start-hint');
     const stock = element('div', 'stock-counter', this.surface);
     place(stock, this.layout.stockCounter);
