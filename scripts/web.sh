@@ -30,13 +30,12 @@ cmake --build build -j 2 --target web-assets
 # Debian's em++ finds its JavaScript helpers only on node's system path.
 export NODE_PATH=/usr/share/nodejs
 node="$(command -v node)"
-emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DCMAKE_CROSSCOMPILING_EMULATOR="$node" >/dev/null
+# The page's instance waits on the page through Asyncify, which needs
+# JavaScript's exceptions; with them one tree builds the page, 読み's worker
+# and the tests.
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DZUNPA_WEB_EXCEPTIONS=js \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$node" >/dev/null
 cmake --build build-web -j 2
-# The page's own instance waits on the page through Asyncify, which needs
-# JavaScript's exceptions: a tree of its own.
-emcmake cmake -S . -B build-web/page -DCMAKE_BUILD_TYPE=Release -DZUNPA_WEB_EXCEPTIONS=js \
-  -DZUNPA_BUILD_TESTS=OFF >/dev/null
-cmake --build build-web/page -j 2 --target zunpa-page
 
 # The npm packages exactly as the lock file pins them.
 if [ ! -f web/node_modules/.package-lock.json ] || [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then

@@ -13,7 +13,7 @@ export default defineConfig({
   publicDir: assets,
   resolve: {
     alias: {
-      '@page': resolve(build, 'page'),
+      '@page': build,
       '@worker': build,
     },
   },
