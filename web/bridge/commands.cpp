@@ -71,9 +71,35 @@ bool SetRoles(Page& page, const Json& request) {
   return true;
 }
 
+// Written after the command that changed them; a store the browser
+// refuses is told as the desktop tells a failed write, and tried again
+// after the next command.
+void KeepSettings(Page& page) {
+  const Settings now = SettingsOf(page.session.game());
+  if (!page.settingsKept || *page.settingsKept == now || page.session.Stopped()) return;
+  if (WriteSettings(page.session.game())) {
+    page.settingsKept = now;
+    return;
+  }
+  Message failed;
+  failed.text = "ファイルにデータを書き込みできませんでした。";
+  failed.icon = Icon::Exclamation;
+  page.host.ShowMessage(failed);
+}
+
+bool Run(Page& page, const Json& request);
+
 }  // namespace
 
 bool RunCommand(Page& page, const Json& request) {
+  const bool done = Run(page, request);
+  KeepSettings(page);
+  return done;
+}
+
+namespace {
+
+bool Run(Page& page, const Json& request) {
   Session& session = page.session;
   const std::string op = request.value("op", std::string());
   if (op == "start") {
@@ -81,6 +107,7 @@ bool RunCommand(Page& page, const Json& request) {
     game.files.AppDir = request.value("appDir", std::string("/zunpa"));
     game.files.DataDir = request.value("dataDir", std::string());
     session.StartUp();
+    page.settingsKept = SettingsOf(game);
     game.host->DisplayChanged();
     return true;
   }
@@ -109,5 +136,7 @@ bool RunCommand(Page& page, const Json& request) {
   if (op == "exit") return Exit(page);
   return false;
 }
+
+}  // namespace
 
 }  // namespace zunpa::web

@@ -1,6 +1,9 @@
 #pragma once
 // The one game of the page, and what the page asks of it.
 
+#include <optional>
+
+#include "files/settings_file.h"
 #include "session/session.h"
 #include "ui_logic/game_log.h"
 #include "web_host.h"
@@ -11,6 +14,9 @@ struct Page {
   WebHost host;
   Session session;
   ui::GameLog log;
+  // The settings as the file last had them: a page has no exit to write
+  // them at, so they are written whenever a command has changed them.
+  std::optional<Settings> settingsKept;
   Page();
 };
 
