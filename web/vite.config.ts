@@ -2,6 +2,7 @@
 // pictures and sounds made by the desktop build, all from one origin.
 import { resolve } from 'node:path';
 import { defineConfig } from 'vitest/config';
+import { precache } from './tools/precache.mjs';
 
 const build = process.env.ZUNPA_WEB_BUILD ?? resolve(import.meta.dirname, '../build-web');
 // Pictures, sounds and the manual, made by the desktop build (web-assets).
@@ -11,6 +12,7 @@ export default defineConfig({
   root: import.meta.dirname,
   base: './',
   publicDir: assets,
+  plugins: [precache()],
   resolve: {
     alias: {
       '@page': build,

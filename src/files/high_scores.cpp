@@ -26,12 +26,8 @@ constexpr std::string_view kFileFault =
 // intact and must not be deleted.
 constexpr std::string_view kWriteFault = "ハイスコアをscore.datに保存できませんでした。";
 
-void ReportFileFault(Game& g) {
-  Inform(g, kFileFault, kProgramTitle, Icon::Exclamation);
-}
-
 void WriteHighScoresOrSay(Game& g) {
-  if (!WriteHighScores(g)) Inform(g, kWriteFault, kProgramTitle, Icon::Exclamation);
+  if (!WriteHighScores(g)) ReportHighScoreWriteFault(g);
 }
 
 bool Digit(char32_t c) {
@@ -151,7 +147,15 @@ void LoadHighScores(Game& g) {
   const HighScoresRead read = bytes ? ParseHighScores(*bytes) : HighScoresRead{{}, true};
   for (std::size_t i = 0; i < read.rows.size(); ++i)
     g.files.HiScoreRows[i] = read.rows[i];
-  if (read.fault) ReportFileFault(g);
+  if (read.fault) ReportHighScoreFault(g);
+}
+
+void ReportHighScoreFault(Game& g) {
+  Inform(g, kFileFault, kProgramTitle, Icon::Exclamation);
+}
+
+void ReportHighScoreWriteFault(Game& g) {
+  Inform(g, kWriteFault, kProgramTitle, Icon::Exclamation);
 }
 
 bool WriteHighScores(const Game& g) {

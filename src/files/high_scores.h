@@ -31,6 +31,10 @@ std::optional<int> PointsOfRow(std::string_view row);
 void LoadHighScores(Game& g);
 // False when the file could not be written; the previous one is then kept.
 bool WriteHighScores(const Game& g);
+// The warnings of a table file that cannot be read, and of one that could
+// not be written.
+void ReportHighScoreFault(Game& g);
+void ReportHighScoreWriteFault(Game& g);
 // Offers the user's final total to the table (end of a game).
 void CheckHighScore(Game& g);
 void ShowHighScores(Game& g);

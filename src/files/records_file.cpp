@@ -52,7 +52,11 @@ void LoadRecords(Game& g) {
   const auto bytes = ReadBoundedFile(PathInFolder(g.files.DataFolder(), kRecordsFile));
   const RecordsRead read = bytes ? ParseRecords(*bytes) : RecordsRead{Records{}, true};
   g.records = read.records;
-  if (read.fault) Inform(g, kReadFault);
+  if (read.fault) ReportRecordsFault(g);
+}
+
+void ReportRecordsFault(Game& g) {
+  Inform(g, kReadFault);
 }
 
 bool WriteRecords(const Game& g) {

@@ -22,5 +22,7 @@ std::vector<std::string> RecordsLines(const Records& records);
 // Start-up: reads the file into the game; all zero when there is none.
 void LoadRecords(Game& g);
 bool WriteRecords(const Game& g);
+// The warning of a records file that cannot be read.
+void ReportRecordsFault(Game& g);
 
 }  // namespace zunpa

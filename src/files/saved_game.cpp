@@ -161,11 +161,19 @@ bool WriteSavedGame(const Game& g) {
   return bytes && WriteFileAtomically(PathInFolder(g.files.DataFolder(), kSavedGameFile), *bytes);
 }
 
+void ReportSaveFault(Game& g) {
+  Inform(g, "ファイルに保存できませんでした。", kProgramTitle, Icon::Exclamation);
+}
+
+void ReportNoSavedGame(Game& g) {
+  Inform(g, "ファイルがありません！");
+}
+
 bool SaveGame(Game& g) {
   if (!g.display.saveEnabled) return false;
   if (Ask(g, "現在までのポイントとラウンドを保存します。", Buttons::OkCancel) != Answer::Ok) return false;
   if (!WriteSavedGame(g)) {
-    Inform(g, "ファイルに保存できませんでした。", kProgramTitle, Icon::Exclamation);
+    ReportSaveFault(g);
     return false;
   }
   g.display.continueEnabled = true;
@@ -179,7 +187,7 @@ void ContinueGame(Game& g, std::optional<std::uint64_t> number) {
     if (const auto bytes = ReadBoundedFile(PathInFolder(g.files.DataFolder(), kSavedGameFile)))
       saved = ParseSavedGame(*bytes);
   if (!saved) {
-    Inform(g, "ファイルがありません！");
+    ReportNoSavedGame(g);
     return;
   }
   Apply(g, *saved);

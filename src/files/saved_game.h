@@ -35,6 +35,10 @@ bool WriteSavedGame(const Game& g);
 // The save command: asks, then writes the file; a failure is reported and
 // the game goes on unchanged. True when the file was written.
 bool SaveGame(Game& g);
+// The warnings of a save that could not be written, and of a saved game
+// that is missing or cannot be read.
+void ReportSaveFault(Game& g);
+void ReportNoSavedGame(Game& g);
 // The continue command: asks, reads and checks the whole file, and only
 // then replaces the game and deals the saved round again; its moves are
 // the steps that follow. With a number, the game goes on as that numbered

@@ -87,13 +87,17 @@ void LoadSettings(Game& g) {
   if (read.fault) {
     // The option menus keep their start-up states; what was read before the
     // fault stays in force.
-    Inform(g, kReadFault, kProgramTitle, Icon::Exclamation);
+    ReportSettingsFault(g);
     UseValidSeatsAndRoles(g, read.values);
     g.options.SuitAutoDetect = read.values.options.SuitAutoDetect;
     return;
   }
   ApplyOptions(g, read.values);
   UseValidSeatsAndRoles(g, read.values);
+}
+
+void ReportSettingsFault(Game& g) {
+  Inform(g, kReadFault, kProgramTitle, Icon::Exclamation);
 }
 
 bool WriteSettings(const Game& g) {

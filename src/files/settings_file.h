@@ -38,5 +38,7 @@ Settings SettingsOf(const Game& g);
 // Start-up: reads the file (or takes the defaults) into the game.
 void LoadSettings(Game& g);
 bool WriteSettings(const Game& g);
+// The warning of a settings file that cannot be read.
+void ReportSettingsFault(Game& g);
 
 }  // namespace zunpa

@@ -1,6 +1,7 @@
 // What the page's menus, clicks and keys ask of the game, as the desktop
 // window does them.
 
+#include "files/data_import.h"
 #include "page.h"
 #include "rules/random_source.h"
 #include "ui_logic/exit_question.h"
@@ -59,6 +60,38 @@ bool Exit(Page& page) {
   if (page.session.Busy() || page.session.Stopped()) return false;
   if (!ui::ExitConfirmed(page.host.ShowMessage(ui::ExitQuestion()))) return false;
   return page.session.Stop() == StopOutcome::Ended;
+}
+
+// The bytes of a file the page read; nothing when it could not read it whole.
+std::optional<std::string> BytesIn(const Json& request) {
+  const auto bytes = request.find("bytes");
+  if (bytes == request.end() || !bytes->is_array()) return std::nullopt;
+  std::string out;
+  out.reserve(bytes->size());
+  for (const Json& byte : *bytes) {
+    if (!byte.is_number_unsigned() || byte.get<unsigned>() > 0xFF) return std::nullopt;
+    out.push_back(char(byte.get<unsigned>()));
+  }
+  return out;
+}
+
+// 読み込み: between moves only, so the game on the table goes on as it was;
+// the check marks and the table follow the settings taken in.
+bool Import(Page& page, const Json& request) {
+  Session& session = page.session;
+  if (session.Busy() || session.Stopped()) return false;
+  Game& game = session.game();
+  const bool autoDetect = game.options.AutoDetect;
+  const std::string name = request.value("name", std::string());
+  const ImportOutcome outcome = ImportDataFile(game, name, BytesIn(request));
+  if (game.options.AutoDetect != autoDetect) {
+    game.options.AutoDetect = autoDetect;
+    ui::ToggleAutoDetect(game);
+  }
+  // The settings file is as it was brought in: not written over.
+  if (outcome == ImportOutcome::Taken && name == kSettingsFile) page.settingsKept = SettingsOf(game);
+  game.host->DisplayChanged();
+  return outcome == ImportOutcome::Taken;
 }
 
 bool SetRoles(Page& page, const Json& request) {
@@ -134,6 +167,7 @@ bool Run(Page& page, const Json& request) {
   if (op == "option") return RunOptionItem(page, request.value("name", std::string()), request.value("index", -1));
   if (op == "roles") return SetRoles(page, request);
   if (op == "exit") return Exit(page);
+  if (op == "import") return Import(page, request);
   return false;
 }
 
