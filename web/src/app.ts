@@ -40,6 +40,7 @@ export class App {
   readonly afterRender: ((view: Json) => void)[] = [];
   private stepTimer = 0;
   private stopped = false;
+  private holds = 0;
   host!: WebHost;
 
   constructor(
@@ -97,7 +98,7 @@ export class App {
     clearTimeout(this.stepTimer);
     this.stepTimer = 0;
     const view = this.table.view;
-    if (this.stopped || !view?.next.run) return;
+    if (this.stopped || this.holds > 0 || !view?.next.run) return;
     this.stepTimer = window.setTimeout(() => {
       this.stepTimer = 0;
       void this.play('step');
@@ -106,6 +107,19 @@ export class App {
 
   get stepPending(): boolean {
     return this.stepTimer !== 0;
+  }
+
+  // A window of the user's own between two steps: the computer waits,
+  // also when the window came up while a step was under way.
+  async between<T>(window: () => Promise<T>): Promise<T> {
+    ++this.holds;
+    clearTimeout(this.stepTimer);
+    this.stepTimer = 0;
+    try {
+      return await window();
+    } finally {
+      if (--this.holds === 0) this.schedule();
+    }
   }
 
   stop(): void {
