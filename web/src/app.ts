@@ -105,7 +105,8 @@ export class App {
     }, view.next.pause * 1000);
   }
 
-  // A window of the user's own between two steps: the computer waits.
+  // A window of the user's own between two steps: the computer waits,
+  // also when the window came up while a step was under way.
   async between<T>(open: () => Promise<T>): Promise<T> {
     ++this.holds;
     clearTimeout(this.stepTimer);

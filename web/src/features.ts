@@ -1,9 +1,11 @@
 // The parts beyond the table, each from a module of its own.
 import type { App } from './app';
-import { registerPanels } from './panels';
+import { registerDialogs } from './dialogs';
 import { registerKeeping } from './keeping';
+import { registerPanels } from './panels';
 
 export function registerFeatures(app: App): void {
+  registerDialogs(app);
   registerPanels(app);
   registerKeeping(app);
 }
