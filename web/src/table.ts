@@ -41,6 +41,15 @@ function place(el: HTMLElement, r: { left: number; top: number; width?: number; 
   if (r.height !== undefined) el.style.height = px(r.height);
 }
 
+// A card of the hand takes clicks only on the part of it that shows: the
+// next card of the row covers the rest.
+function visiblePart(item: Json, items: Json[]): Json {
+  let right = item.left + item.width;
+  for (const other of items)
+    if (other.kind === 'userCard' && other.top === item.top && other.left > item.left) right = Math.min(right, other.left);
+  return { ...item, width: right - item.left };
+}
+
 export class Table {
   readonly root: HTMLElement;
   readonly surface: HTMLElement;
@@ -285,7 +294,7 @@ export class Table {
       }
       const name = item.description ? `${item.name} ${item.description}` : item.name;
       if (el.getAttribute('aria-label') !== name) el.setAttribute('aria-label', name);
-      place(el, item);
+      place(el, item.kind === 'userCard' ? visiblePart(item, view.items) : item);
       shown.push(el);
     }
     const active = document.activeElement as HTMLElement | null;
