@@ -15,6 +15,7 @@
 #include "ui_logic/table_dirt.h"
 #include "ui_logic/table_layout.h"
 #include "web_json.h"
+#include "yomi_queries.h"
 
 namespace zunpa::web {
 namespace {
@@ -210,6 +211,8 @@ Json RunQuery(Page& page, const Json& r) {
   if (op == "log") return LogJson(page, r);
   if (op == "sheet") return ScoreSheetJson(page.session.game().display.sheet);
   if (op == "yomiInput") return YomiInputBytes(page);
+  if (op == "yomiAsk") return YomiAsk(page, r);
+  if (op == "yomiDecisions") return YomiDecisions(page);
   if (op == "gameNumber") return GameNumberJson(page, r);
   if (op == "playerSelection") return PlayerSelectionStep(r);
   if (op == "suitChoice") return SuitStep(r);

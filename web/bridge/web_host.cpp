@@ -3,6 +3,7 @@
 #include <emscripten.h>
 
 #include <cstdlib>
+#include <iterator>
 
 #include "web_json.h"
 
@@ -10,17 +11,21 @@ namespace zunpa::web {
 namespace {
 
 // The page's answer is a JSON text it allocates with malloc; we free it.
+// JavaScript, which clang-format would take apart.
+// clang-format off
 EM_ASYNC_JS(char*, zp_ask_page, (const char* kind, const char* data), {
   const answer = await Module.zunpaHost.ask(UTF8ToString(kind), JSON.parse(UTF8ToString(data)));
-  const text = JSON.stringify(answer == = undefined ? null : answer);
+  const text = JSON.stringify(answer === undefined ? null : answer);
   const size = lengthBytesUTF8(text) + 1;
   const out = _malloc(size);
   stringToUTF8(text, out, size);
   return out;
 });
 
-EM_JS(void, zp_tell_page, (const char* kind, const char* data),
-      { Module.zunpaHost.tell(UTF8ToString(kind), JSON.parse(UTF8ToString(data))); });
+EM_JS(void, zp_tell_page, (const char* kind, const char* data), {
+  Module.zunpaHost.tell(UTF8ToString(kind), JSON.parse(UTF8ToString(data)));
+});
+// clang-format on
 
 constexpr const char* kAnswerNames[] = {"Ok", "Cancel", "Yes", "No"};
 constexpr const char* kButtonNames[] = {"Ok", "OkCancel", "YesNo"};
@@ -47,6 +52,12 @@ Json MessageJson(const Message& m) {
           {"icon", kIconNames[int(m.icon)]},
           {"asked", kAskedNames[int(m.asked)]},
           {"suit", m.suit}};
+}
+
+std::optional<Asked> AskedNamed(const std::string& name) {
+  for (int i = 0; i < int(std::size(kAskedNames)); ++i)
+    if (name == kAskedNames[i]) return Asked(i);
+  return std::nullopt;
 }
 
 // An answer the page did not give (a closed dialog) is the message's
