@@ -7,10 +7,11 @@
 set(zunpa_web_module_flags -sMODULARIZE=1 -sEXPORT_ES6=1 -sDYNAMIC_EXECUTION=0 -sALLOW_MEMORY_GROWTH=1
                            -sEXIT_RUNTIME=0 -sINCOMING_MODULE_JS_API=[locateFile,wasmBinary,print,printErr])
 
+# The header-only JSON library, without the rest of /usr/include.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/page-json-include)
+file(CREATE_LINK /usr/include/nlohmann ${CMAKE_BINARY_DIR}/page-json-include/nlohmann SYMBOLIC)
+
 if(ZUNPA_WEB_EXCEPTIONS STREQUAL "js")
-  # The header-only JSON library, without the rest of /usr/include.
-  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/page-json-include)
-  file(CREATE_LINK /usr/include/nlohmann ${CMAKE_BINARY_DIR}/page-json-include/nlohmann SYMBOLIC)
   file(GLOB zunpa_page_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/bridge/*.cpp)
   add_executable(zunpa-page ${zunpa_page_sources})
   target_include_directories(zunpa-page SYSTEM PRIVATE ${CMAKE_BINARY_DIR}/page-json-include)
@@ -26,6 +27,7 @@ endif()
 file(GLOB zunpa_worker_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/worker/*.cpp)
 if(zunpa_worker_sources)
   add_executable(zunpa-yomi-worker ${zunpa_worker_sources})
+  target_include_directories(zunpa-yomi-worker SYSTEM PRIVATE ${CMAKE_BINARY_DIR}/page-json-include)
   target_link_libraries(zunpa-yomi-worker PRIVATE zunpa_analysis zunpa_ui_logic zunpa_warnings)
   target_link_options(zunpa-yomi-worker PRIVATE ${zunpa_web_module_flags} -sEXPORT_NAME=createYomiWorker
                       -sENVIRONMENT=worker -sEXPORTED_FUNCTIONS=[_malloc,_free]

@@ -2,7 +2,7 @@
 
 #include <QMetaObject>
 
-#include "rules/random_source.h"
+#include "ui_logic/yomi_hint.h"
 
 namespace zunpa::qt {
 
@@ -13,8 +13,7 @@ void YomiWorker::Cancel() {
 }
 
 std::uint64_t YomiWorker::SeedFor(const Game& g) {
-  return DeriveSeed(g.random.GameNumber().value_or(0),
-                    static_cast<std::uint64_t>(g.round.RoundNo * 4096 + g.flow.movesThisRound));
+  return ui::HintSeed(g);
 }
 
 void YomiWorker::Ask(const Session& session, Question q, Done done) {

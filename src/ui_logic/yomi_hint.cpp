@@ -4,9 +4,15 @@
 #include <cmath>
 
 #include "rules/cards.h"
+#include "rules/random_source.h"
 #include "ui_logic/card_name.h"
 
 namespace zunpa::ui {
+
+std::uint64_t HintSeed(const Game& g) {
+  return DeriveSeed(g.random.GameNumber().value_or(0),
+                    static_cast<std::uint64_t>(g.round.RoundNo * 4096 + g.flow.movesThisRound));
+}
 
 std::string PointsText(double points) {
   const long whole = std::lround(points);

@@ -4,6 +4,7 @@
 // user sees how close the choices are; for a question, one line that
 // weighs its answers.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,10 @@ struct YomiHint {
   std::optional<FocusStop> best;
   std::vector<WorthTag> tags;
 };
+
+// The same table always gets the same advice, in the window and in the
+// page alike: the seed comes from where the game stands.
+std::uint64_t HintSeed(const Game& g);
 
 // Points as the tags show them: whole, signed.
 std::string PointsText(double points);

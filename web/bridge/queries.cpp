@@ -16,6 +16,7 @@
 #include "ui_logic/table_dirt.h"
 #include "ui_logic/table_layout.h"
 #include "web_json.h"
+#include "yomi_queries.h"
 
 namespace zunpa::web {
 namespace {
@@ -213,6 +214,8 @@ Json RunQuery(Page& page, const Json& r) {
   if (op == "chart") return ScoreChartJson(page.session.game().display.sheet);
   if (op == "seatColours") return SeatColoursJson(page.session.game().display.sheet, r.value("ground", 0u));
   if (op == "yomiInput") return YomiInputBytes(page);
+  if (op == "yomiAsk") return YomiAsk(page, r);
+  if (op == "yomiDecisions") return YomiDecisions(page);
   if (op == "gameNumber") return GameNumberJson(page, r);
   if (op == "playerSelection") return PlayerSelectionStep(r);
   if (op == "suitChoice") return SuitStep(r);

@@ -3,6 +3,7 @@
 #include <emscripten.h>
 
 #include <cstdlib>
+#include <iterator>
 
 #include "web_json.h"
 
@@ -51,6 +52,12 @@ Json MessageJson(const Message& m) {
           {"icon", kIconNames[int(m.icon)]},
           {"asked", kAskedNames[int(m.asked)]},
           {"suit", m.suit}};
+}
+
+std::optional<Asked> AskedNamed(const std::string& name) {
+  for (int i = 0; i < int(std::size(kAskedNames)); ++i)
+    if (name == kAskedNames[i]) return Asked(i);
+  return std::nullopt;
 }
 
 // An answer the page did not give (a closed dialog) is the message's

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 
 #include "rules/game.h"
@@ -44,5 +45,7 @@ class WebHost final : public Host {
 
 Json MessageJson(const Message& message);
 Answer AnswerNamed(const std::string& name);
+// A message's "asked" as the page names it.
+std::optional<Asked> AskedNamed(const std::string& name);
 
 }  // namespace zunpa::web

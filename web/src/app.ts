@@ -38,6 +38,8 @@ export class App {
   readonly pageChecks = new Map<string, () => boolean>();
   readonly beforeCommand: (() => void)[] = [];
   readonly afterRender: ((view: Json) => void)[] = [];
+  // The question whose box is up (a message, or {suitChoice: true}), for 読み.
+  question: Json | null = null;
   private stepTimer = 0;
   private stopped = false;
   private holds = 0;

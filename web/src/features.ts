@@ -3,9 +3,11 @@ import type { App } from './app';
 import { registerDialogs } from './dialogs';
 import { registerKeeping } from './keeping';
 import { registerPanels } from './panels';
+import { registerYomi } from './yomi/yomi';
 
 export function registerFeatures(app: App): void {
   registerDialogs(app);
   registerPanels(app);
   registerKeeping(app);
+  registerYomi(app);
 }

@@ -51,7 +51,15 @@ export class WebHost implements PageHost {
       default: {
         const run = this.dialogs.get(kind);
         this.table.render();
-        return run ? run(data) : null;
+        if (!run) return null;
+        if (kind !== 'chooseSuit') return run(data);
+        // The suit after a suit-change card is the user's question too.
+        this.events.question({ suitChoice: true });
+        try {
+          return await run(data);
+        } finally {
+          this.events.question(null);
+        }
       }
     }
   }

@@ -29,7 +29,10 @@ async function boot(): Promise<void> {
     stopped: (ended: boolean) => {
       if (ended) app?.commands.get('stopped')?.(-1);
     },
-    question: (m: unknown) => app?.commands.get(m ? 'question.open' : 'question.close')?.(-1),
+    question: (m: unknown) => {
+      if (app) app.question = m;
+      void app?.commands.get(m ? 'question.open' : 'question.close')?.(-1);
+    },
   };
   // The host is handed to the core before the table exists: nothing is
   // asked before the start command below.
