@@ -15,7 +15,7 @@ packages=(build-essential cmake googletest libgtest-dev libbenchmark-dev nlohman
           clang-format dpkg-dev desktop-file-utils appstream lintian
           pulseaudio pulseaudio-utils xvfb openbox x11-utils xdotool weston sway wtype qt6-wayland
           dbus at-spi2-core python3-pyatspi
-          emscripten nodejs)
+          emscripten nodejs npm opus-tools chromium)
 source scripts/packages.sh
 install_missing "${packages[@]}"
 

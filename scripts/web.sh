@@ -25,7 +25,7 @@ install_missing build-essential cmake emscripten nodejs npm libgtest-dev googlet
 if [ "$command" = test ]; then install_missing chromium fonts-ipafont-gothic; fi
 
 if [ ! -f build/CMakeCache.txt ]; then cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null; fi
-cmake --build build -j 2 --target web-assets
+cmake --build build -j 2 --target web-assets zunpa-default-user zunpa-yomi-advice
 
 # Debian's em++ finds its JavaScript helpers only on node's system path.
 export NODE_PATH=/usr/share/nodejs

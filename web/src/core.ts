@@ -37,12 +37,16 @@ export const kAppDir = '/zunpa';
 export const kDataDir = '/zunpa/data';
 
 // Game commands a running step refuses, as the desktop's session does;
-// the page drops them instead of keeping them for later.
+// the page drops them instead of keeping them for later. Behind an option
+// (which writes the settings) they wait their turn, as they would come
+// after it on the desktop.
 const kRefusedWhileBusy = new Set(['click', 'draw', 'new', 'continue', 'save']);
+const kMakesBusy = new Set([...kRefusedWhileBusy, 'step']);
 
 export class Core {
   private running: Promise<unknown> = Promise.resolve();
   private depth = 0;
+  private playing = 0;
 
   constructor(private readonly module: Module) {}
 
@@ -71,8 +75,10 @@ export class Core {
   }
 
   command(op: string, args: object = {}): Promise<boolean> {
-    if (this.depth > 0 && kRefusedWhileBusy.has(op)) return Promise.resolve(false);
+    if (this.playing > 0 && kRefusedWhileBusy.has(op)) return Promise.resolve(false);
+    const plays = kMakesBusy.has(op);
     ++this.depth;
+    if (plays) ++this.playing;
     const run = this.running.then(async () => {
       try {
         const done = await this.module.ccall('zp_command', 'number', ['string'], [JSON.stringify({ op, ...args })], {
@@ -81,6 +87,7 @@ export class Core {
         return done === 1;
       } finally {
         --this.depth;
+        if (plays) --this.playing;
       }
     });
     this.running = run.catch(() => undefined);

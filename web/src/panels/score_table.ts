@@ -57,7 +57,8 @@ export class ScoreTable {
       const th = make('th', 'seat-name');
       th.scope = 'col';
       const lines = [make('span', 'name-line'), make('span', 'name-line')];
-      th.append(...lines);
+      // Before the first game the names are blank: the column still says whose it is.
+      th.append(make('span', 'visually-hidden', `${seat + 1}番目の席`), ...lines);
       this.nameHeads.push(th);
       this.nameLines.push(lines);
       row.append(th);

@@ -127,7 +127,8 @@ async function playUntil(page, stop, limit = 400) {
     }
     await page.waitForTimeout(50);
   }
-  throw new Error('the game never came to what the test waits for');
+  await screenshot(page, 'yomi-stuck');
+  throw new Error(`the game never came to what the test waits for: ${JSON.stringify((await view(page)).stops)}`);
 }
 
 function rectOf(page, selector) {
