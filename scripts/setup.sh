@@ -15,9 +15,11 @@ packages=(build-essential cmake googletest libgtest-dev libbenchmark-dev nlohman
           clang-format dpkg-dev desktop-file-utils appstream lintian
           pulseaudio pulseaudio-utils xvfb openbox x11-utils xdotool weston sway wtype qt6-wayland
           dbus at-spi2-core python3-pyatspi
-          emscripten nodejs npm opus-tools chromium)
+          emscripten nodejs opus-tools chromium)
 source scripts/packages.sh
 install_missing "${packages[@]}"
+# Debian's nodejs comes without npm; a node of another source brings its own.
+command -v npm >/dev/null || install_missing npm
 
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build_dir" -j 2

@@ -20,9 +20,12 @@ esac
 
 source scripts/packages.sh
 # The pictures and sounds are drawn and spoken by the desktop build's tools.
-install_missing build-essential cmake emscripten nodejs npm libgtest-dev googletest nlohmann-json3-dev \
+install_missing build-essential cmake emscripten nodejs libgtest-dev googletest nlohmann-json3-dev \
   qt6-base-dev qt6-multimedia-dev fonts-dejavu-core espeak-ng opus-tools
 if [ "$command" = test ]; then install_missing chromium fonts-ipafont-gothic; fi
+# Debian's nodejs comes without npm, a packaged node of another source with
+# it (and then conflicts with Debian's npm).
+command -v npm >/dev/null || install_missing npm
 
 if [ ! -f build/CMakeCache.txt ]; then cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null; fi
 cmake --build build -j 2 --target web-assets zunpa-default-user zunpa-yomi-advice
