@@ -47,7 +47,7 @@ async function emptyTable(browser, url) {
   assert.deepEqual(legend.slice(0, 3), [
     ['青色…ズンパ勝ち', 'rgb(0, 0, 255)'],
     ['緑色…あがり勝ち', 'rgb(0, 128, 0)'],
-    ['赤色…ズンパ負け', 'rgb(255, 0, 0)'],
+    ['赤色…ズンパ負け', 'rgb(208, 0, 0)'],
   ]);
   assert.deepEqual(
     legend.slice(3).map(([text]) => text),
