@@ -57,8 +57,7 @@ export class ScoreTable {
       const th = make('th', 'seat-name');
       th.scope = 'col';
       const lines = [make('span', 'name-line'), make('span', 'name-line')];
-      // Before the first game the names are blank: the column still says whose it is.
-      th.append(make('span', 'visually-hidden', `${seat + 1}番目の席`), ...lines);
+      th.append(make('span', 'visually-hidden seat-number'), ...lines);
       this.nameHeads.push(th);
       this.nameLines.push(lines);
       row.append(th);
@@ -110,6 +109,9 @@ export class ScoreTable {
   }
 
   private showName(seat: number, first: Cell, rest: Cell): void {
+    // Before the first game the names are blank: the column still says whose it is.
+    const blank = first.caption === '' && rest.caption === '';
+    this.nameHeads[seat].querySelector('.seat-number')!.textContent = blank ? `${seat + 1}番目の席` : '';
     [first, rest].forEach((cell, i) => {
       const line = this.nameLines[seat][i];
       line.textContent = cell.caption;
